@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Fresh machine to a running program on sample data: install, build, write a sample
+# feed of the last eight weeks and today beside the program, pull it and list the days.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+bin=build/tools/quorvane-cli
+home=build/tools/quorvane-cli
+from=$(date -d '56 days ago' +%Y%m%d)
+"$bin/quorvane-cli" feed --out "$home/feed" --from "$from" --days 57 --today
+"$bin/quorvane-cli" --home "$home" pull
+"$bin/quorvane-cli" --home "$home" days
+day=$("$bin/quorvane-cli" --home "$home" days | head -n 1)
+"$bin/quorvane-cli" --home "$home" race --day "$day" --slot 10 --logic A --json
