@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "codes/errors.h"
+#include "codes/record_field.h"
+
+namespace store {
+
+/// One raw JV-Data record of exactly N bytes (CR LF included), as stored, byte for byte.
+/// Cleared it is all half-width spaces, so an absent record reads as blanks: its numeric
+/// fields read as 0 and its text fields trim to empty.
+template <int N>
+class RawRecord {
+ public:
+  static constexpr int kLength = N;
+
+  RawRecord() { Clear(); }
+
+  void Clear() { bytes_.fill(' '); }
+
+  /// Copies a whole record; throws InputError when it is not N bytes long.
+  void Assign(std::string_view record) {
+    if (record.size() != static_cast<size_t>(N)) {
+      throw codes::InputError("a record of " + std::to_string(record.size()) +
+                              " bytes where " + std::to_string(N) + " were expected");
+    }
+    std::copy(record.begin(), record.end(), bytes_.begin());
+  }
+
+  std::string_view Text() const { return {bytes_.data(), bytes_.size()}; }
+
+  /// Bytes at 1-based position `pos`, `len` long.
+  std::string_view Field(int pos, int len) const {
+    CheckField(pos, len);
+    return Text().substr(static_cast<size_t>(pos - 1), static_cast<size_t>(len));
+  }
+
+  /// The field read as a number (leading blanks skipped; 0 without digits).
+  int Int(int pos, int len) const {
+    return static_cast<int>(codes::NumericValue(Field(pos, len)));
+  }
+
+  /// Overwrites bytes at 1-based position `pos` (the finishing position, a post time).
+  void Put(int pos, std::string_view text) {
+    CheckField(pos, static_cast<int>(text.size()));
+    std::copy(text.begin(), text.end(), bytes_.begin() + (pos - 1));
+  }
+
+  friend bool operator==(const RawRecord&, const RawRecord&) = default;
+
+ private:
+  static void CheckField(int pos, int len) {
+    if (pos < 1 || len < 0 || pos - 1 + len > N) {
+      throw codes::LogicError("record field " + std::to_string(pos) + "+" + std::to_string(len) +
+                              " outside a record of " + std::to_string(N) + " bytes");
+    }
+  }
+
+  std::array<char, N> bytes_;
+};
+
+}  // namespace store
