@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace store {
+
+/// Bytes of a DayPrefix in Shift-JIS: yyyy年mm月dd日.
+inline constexpr size_t kDayPrefixLength = 14;
+
+/// The DayPrefix of a date "yyyymmdd" (8 digits); nullopt for anything else.
+std::optional<std::string> DayPrefixOfDate(std::string_view yyyymmdd);
+
+/// The DayPrefix of a record: positions 12-19 as yyyy年mm月dd日; nullopt when they are
+/// not all digits (such a record must never name a file).
+std::optional<std::string> DayPrefixOfRecord(std::string_view record);
+
+/// True when the text is a DayPrefix: 14 Shift-JIS bytes yyyy年mm月dd日 with digits.
+bool IsDayPrefix(std::string_view text);
+
+/// The date "yyyymmdd" of a DayPrefix; InputError when the text is not one.
+std::string DateOfDayPrefix(std::string_view day_prefix);
+
+}  // namespace store

@@ -1,0 +1,211 @@
+#include "store/record_store.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "codes/course_text.h"
+#include "codes/cp932.h"
+#include "codes/errors.h"
+#include "codes/record_field.h"
+#include "store/day_prefix.h"
+#include "store/error_log.h"
+
+namespace store {
+namespace {
+
+std::filesystem::path PathFromUtf8(const std::string& utf8) {
+  std::u8string text(utf8.size(), u8'\0');
+  std::transform(utf8.begin(), utf8.end(), text.begin(),
+                 [](char c) { return static_cast<char8_t>(c); });
+  return std::filesystem::path(text);
+}
+
+std::filesystem::path WithoutTrailingSeparator(const std::filesystem::path& folder) {
+  std::filesystem::path p = std::filesystem::absolute(folder).lexically_normal();
+  if (!p.has_filename() && p != p.root_path()) p = p.parent_path();
+  return p;
+}
+
+bool SameAsciiName(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The folder `name` under `parent`, taking an existing one spelled in another case
+// (the exact spelling first, else the first in name order), else `name` itself.
+std::filesystem::path ResolveFolder(const std::filesystem::path& parent, const std::string& name) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(parent / name, ec)) return parent / name;
+  std::optional<std::string> found;
+  for (std::filesystem::directory_iterator it(parent, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string entry = it->path().filename().string();
+    if (SameAsciiName(entry, name) && it->is_directory(ec) && (!found || entry < *found)) {
+      found = entry;
+    }
+  }
+  return parent / found.value_or(name);
+}
+
+void CreateFolder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(folder, ec)) return;
+  std::filesystem::create_directories(folder, ec);
+  if (ec) throw codes::InputError(PathText(folder) + ": folder cannot be created (" +
+                                  ec.message() + ")");
+}
+
+void CheckSuffix(std::string_view suffix) {
+  bool ok = suffix.size() >= 2 && suffix.front() == '.' &&
+            std::all_of(suffix.begin() + 1, suffix.end(), [](char c) {
+              return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+            });
+  if (!ok) throw codes::LogicError("record file suffix \"" + std::string(suffix) + "\" is not valid");
+}
+
+// The venue as a name part: a racecourse name has no blanks and no separators.
+std::string VenueNamePart(std::string_view venue) {
+  const std::string utf8 = codes::SjisToUtf8Lenient(venue);
+  bool ok = !codes::IsBlank(venue) &&
+            utf8.find_first_of(std::string("/\\?\0", 4)) == std::string::npos;
+  if (!ok) throw codes::InputError("\"" + utf8 + "\" is not a racecourse name for a runner file");
+  return utf8;
+}
+
+std::string DayPrefixNamePart(std::string_view day_prefix) {
+  DateOfDayPrefix(day_prefix);  // raises InputError when it is not a DayPrefix
+  return codes::SjisToUtf8(day_prefix);
+}
+
+// Record bytes shown in the log: anything outside printable ASCII becomes '?',
+// so a garbled record cannot break the log's lines or its encoding.
+std::string Printable(std::string_view bytes) {
+  std::string out(bytes);
+  for (char& c : out) {
+    if (c < 0x20 || c > 0x7e) c = '?';
+  }
+  return out;
+}
+
+}  // namespace
+
+RecordStore::RecordStore(const std::filesystem::path& program_folder, const app::Clock& clock)
+    : program_folder_(WithoutTrailingSeparator(program_folder)),
+      data_folder_(ResolveFolder(program_folder_, "Data")),
+      change_folder_(ResolveFolder(program_folder_, "CHG")),
+      kaime_folder_(ResolveFolder(program_folder_, "Kaime")),
+      clock_(clock) {}
+
+std::string RecordStore::ProgramFolderText() const {
+  return codes::Utf8ToSjis(program_folder_.string());
+}
+
+void RecordStore::PrepareFolders() {
+  data_folder_ = ResolveFolder(program_folder_, "Data");
+  change_folder_ = ResolveFolder(program_folder_, "CHG");
+  kaime_folder_ = ResolveFolder(program_folder_, "Kaime");
+  for (const auto* folder : {&data_folder_, &change_folder_, &kaime_folder_}) CreateFolder(*folder);
+}
+
+std::filesystem::path RecordStore::DayFilePath(std::string_view day_prefix,
+                                               std::string_view suffix) const {
+  CheckSuffix(suffix);
+  return data_folder_ / PathFromUtf8(DayPrefixNamePart(day_prefix) + std::string(suffix));
+}
+
+std::filesystem::path RecordStore::RunnerFilePath(std::string_view day_prefix,
+                                                  std::string_view venue) const {
+  return data_folder_ / PathFromUtf8(DayPrefixNamePart(day_prefix) + VenueNamePart(venue) + ".jvSEr");
+}
+
+std::filesystem::path RecordStore::ChangeFilePath(std::string_view day_prefix) const {
+  return change_folder_ / PathFromUtf8(DayPrefixNamePart(day_prefix) + ".TC");
+}
+
+std::filesystem::path RecordStore::NewFilePath(std::string_view day_prefix) const {
+  return change_folder_ / PathFromUtf8(DayPrefixNamePart(day_prefix) + ".NEW");
+}
+
+std::filesystem::path RecordStore::ErrorLogPath() const {
+  return program_folder_ / "ErrorLog.txt";
+}
+
+std::string RecordStore::NewFileTime(std::string_view day_prefix) {
+  std::optional<std::vector<std::string>> lines = disk_.Load(NewFilePath(day_prefix));
+  if (!lines || lines->size() != 5) return {};
+  return (*lines)[3];
+}
+
+std::optional<std::filesystem::path> RecordStore::DayFileOf(std::string_view record,
+                                                            std::string_view suffix) {
+  std::optional<std::string> day = DayPrefixOfRecord(record);
+  if (!day) {
+    LogDroppedRecord(record, codes::Sj("日付が数字でない"));
+    return std::nullopt;
+  }
+  return DayFilePath(*day, suffix);
+}
+
+std::optional<std::filesystem::path> RecordStore::RunnerFileOf(std::string_view record) {
+  std::optional<std::string> day = DayPrefixOfRecord(record);
+  if (!day || !codes::IsAllDigits(codes::Field(record, 26, 2)) ||
+      !codes::IsAllDigits(codes::Field(record, 29, 2))) {
+    LogDroppedRecord(record, codes::Sj("日付・レース番号・馬番が数字でない"));
+    return std::nullopt;
+  }
+  const std::string venue = codes::CourseText(codes::Field(record, 20, 2));
+  if (codes::IsBlank(venue)) {
+    LogDroppedRecord(record, codes::Sj("競馬場コードに名前がない"));
+    return std::nullopt;
+  }
+  return RunnerFilePath(*day, venue);
+}
+
+std::optional<std::filesystem::path> RecordStore::ChangeFileOf(std::string_view record) {
+  std::optional<std::string> day = DayPrefixOfRecord(record);
+  if (!day) {
+    LogDroppedRecord(record, codes::Sj("日付が数字でない"));
+    return std::nullopt;
+  }
+  return ChangeFilePath(*day);
+}
+
+bool RecordStore::StoreDayRecord(LineFiles& files, std::string_view record,
+                                 std::string_view suffix, bool may_create, OrderMode mode) {
+  std::optional<std::filesystem::path> file = DayFileOf(record, suffix);
+  return file && UpsertRecordLine(files, *file, record, may_create, mode);
+}
+
+bool RecordStore::StoreRunnerRecord(LineFiles& files, std::string_view record, bool may_create) {
+  std::optional<std::filesystem::path> file = RunnerFileOf(record);
+  return file && PutRunnerSlot(files, *file, record, may_create);
+}
+
+bool RecordStore::StoreChangeRecord(LineFiles& files, std::string_view record, bool may_create) {
+  std::optional<std::filesystem::path> file = ChangeFileOf(record);
+  return file && UpsertRecordLine(files, *file, record, may_create, OrderMode::kInsertInOrder);
+}
+
+void RecordStore::AppendErrorLog(std::string_view message) {
+  const std::filesystem::path log = ErrorLogPath();
+  std::vector<std::string> lines = disk_.Load(log).value_or(std::vector<std::string>{});
+  lines.push_back(ErrorLogLine(clock_.Now(), message));
+  disk_.Save(log, lines);
+}
+
+void RecordStore::StartErrorLog() {
+  const std::filesystem::path log = ErrorLogPath();
+  std::vector<std::string> lines = disk_.Load(log).value_or(std::vector<std::string>{});
+  StartErrorLogLines(lines, clock_.Now(), ProgramFolderText());
+  disk_.Save(log, lines);
+}
+
+void RecordStore::LogDroppedRecord(std::string_view record, std::string_view why) {
+  static const std::string kDropped = codes::Sj("ファイル名を作れないレコードを破棄しました（");
+  static const std::string kClose = codes::Sj("）：");
+  AppendErrorLog(kDropped + std::string(why) + kClose + Printable(codes::Field(record, 1, 2)) +
+                 " " + Printable(codes::Field(record, 12, 16)));
+}
+
+}  // namespace store
