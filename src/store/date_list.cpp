@@ -1,0 +1,68 @@
+#include "store/date_list.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "codes/cp932.h"
+#include "codes/errors.h"
+#include "store/day_prefix.h"
+
+namespace store {
+namespace {
+
+// The file's name in Shift-JIS, or nullopt when it does not convert (such a name was
+// not written by the program).
+std::optional<std::string> SjisName(const std::filesystem::path& file) {
+  try {
+    return codes::Utf8ToSjis(file.filename().string());
+  } catch (const codes::InputError&) {
+    return std::nullopt;
+  }
+}
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+// (Shift-JIS name, path) of the regular files of the data folder, ascending by name.
+std::vector<std::pair<std::string, std::filesystem::path>> DataFiles(const RecordStore& store) {
+  std::vector<std::pair<std::string, std::filesystem::path>> files;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(store.DataFolder(), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    if (!it->is_regular_file(ec)) continue;
+    if (std::optional<std::string> name = SjisName(it->path())) {
+      files.emplace_back(std::move(*name), it->path());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+}  // namespace
+
+std::vector<std::string> BuildDateList(const RecordStore& store) {
+  std::vector<std::string> items;
+  for (const auto& [name, path] : DataFiles(store)) {
+    if (!EndsWith(name, ".jvRA") || name.size() < kDayPrefixLength) continue;
+    std::string prefix = name.substr(0, kDayPrefixLength);
+    if (IsDayPrefix(prefix)) items.push_back(std::move(prefix));
+  }
+  std::reverse(items.begin(), items.end());
+  return items;
+}
+
+std::vector<std::filesystem::path> DayRunnerFiles(const RecordStore& store,
+                                                  const std::string& day_prefix) {
+  std::vector<std::filesystem::path> runner_files;
+  if (day_prefix.empty()) return runner_files;
+  for (const auto& [name, path] : DataFiles(store)) {
+    if (name.starts_with(day_prefix) && EndsWith(name, ".jvSEr")) runner_files.push_back(path);
+  }
+  return runner_files;
+}
+
+}  // namespace store
