@@ -1,0 +1,213 @@
+#include "jvlink/record_dispatch.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "codes/code_tables.h"
+#include "codes/course_text.h"
+#include "codes/cp932.h"
+#include "codes/errors.h"
+#include "codes/record_field.h"
+#include "store/record_lengths.h"
+#include "store/record_lines.h"
+
+namespace jvlink {
+namespace {
+
+// Conditions a record must meet to be filed; each kind names its own set.
+enum Condition : unsigned {
+  kNotLocalOrOverseas = 1u << 0,     // data kind neither "A" (local) nor "B" (overseas)
+  kDateFilter = 1u << 1,             // day >= start day - 10
+  kRaceNumbered = 1u << 2,           // race number >= 1
+  kRegisteredUpTo18 = 1u << 3,       // registered runners between 1 and 18
+  kHorseUpTo18 = 1u << 4,            // horse number between 1 and 18
+  kFinalOddsOption = 1u << 5,        // the final-odds option is ticked
+  kNotCancelledOrDeleted = 1u << 6,  // data kind neither "0" (deleted) nor "9" (cancelled)
+};
+
+std::string_view DataKind(std::string_view record) { return codes::Field(record, 3, 1); }
+int RaceNumber(std::string_view record) { return codes::FieldInt(record, 26, 2); }
+bool Between(int value, int lo, int hi) { return value >= lo && value <= hi; }
+
+struct ConditionTest {
+  unsigned condition;
+  bool (*holds)(std::string_view record, const PullFilter& filter);
+};
+
+// clang-format off
+constexpr ConditionTest kConditionTests[] = {
+  {kNotLocalOrOverseas,    [](std::string_view r, const PullFilter&) { return DataKind(r) != "A" && DataKind(r) != "B"; }},
+  {kDateFilter,            [](std::string_view r, const PullFilter& f) { return codes::FieldInt(r, 12, 8) >= f.start_day - 10; }},
+  {kRaceNumbered,          [](std::string_view r, const PullFilter&) { return RaceNumber(r) >= 1; }},
+  {kRegisteredUpTo18,      [](std::string_view r, const PullFilter&) { return Between(codes::FieldInt(r, 882, 2), 1, 18); }},
+  {kHorseUpTo18,           [](std::string_view r, const PullFilter&) { return Between(codes::FieldInt(r, 29, 2), 1, 18); }},
+  {kFinalOddsOption,       [](std::string_view, const PullFilter& f) { return f.final_odds; }},
+  {kNotCancelledOrDeleted, [](std::string_view r, const PullFilter&) { return DataKind(r) != "0" && DataKind(r) != "9"; }},
+};
+// clang-format on
+
+enum class Filing { kDayFile, kRunnerSlot };
+enum class LabelForm { kDayRace, kRunner, kOdds };
+
+struct KindRule {
+  std::string_view id;
+  int length;
+  unsigned conditions;
+  bool zero_stamp;
+  Filing filing;
+  std::string_view suffix;
+  store::OrderMode mode;
+  LabelForm label;
+  std::string_view label_prefix;  // UTF-8 here; converted once below
+};
+
+using store::OrderMode;
+// clang-format off
+constexpr KindRule kKinds[] = {
+  {"RA", store::kRaLength, kNotLocalOrOverseas | kDateFilter | kRaceNumbered | kRegisteredUpTo18,
+   true,  Filing::kDayFile,    ".jvRA",  OrderMode::kSortAndDrop, LabelForm::kDayRace, "開催:"},
+  {"SE", store::kSeLength, kRaceNumbered | kHorseUpTo18 | kNotLocalOrOverseas | kDateFilter,
+   false, Filing::kRunnerSlot, "",       OrderMode::kSort,        LabelForm::kRunner,  "馬毎:"},
+  {"HR", store::kHrLength, kDateFilter | kRaceNumbered,
+   true,  Filing::kDayFile,    ".jvHR",  OrderMode::kSort,        LabelForm::kDayRace, "払戻:"},
+  {"O1", store::kO1Length, kFinalOddsOption | kNotCancelledOrDeleted | kRaceNumbered,
+   true,  Filing::kDayFile,    ".jvO1a", OrderMode::kSortAndDrop, LabelForm::kOdds,    "単勝確定ｵｯｽﾞ:"},
+  {"O2", store::kO2Length, kFinalOddsOption | kNotCancelledOrDeleted | kRaceNumbered,
+   true,  Filing::kDayFile,    ".jvO2a", OrderMode::kSortAndDrop, LabelForm::kOdds,    "馬連確定ｵｯｽﾞ:"},
+  {"O3", store::kO3Length, kFinalOddsOption | kNotCancelledOrDeleted | kRaceNumbered,
+   true,  Filing::kDayFile,    ".jvO3a", OrderMode::kSortAndDrop, LabelForm::kOdds,    "ﾜｲﾄﾞ確定ｵｯｽﾞ:"},
+  {"O4", store::kO4Length, kFinalOddsOption | kNotCancelledOrDeleted | kRaceNumbered,
+   true,  Filing::kDayFile,    ".jvO4a", OrderMode::kSortAndDrop, LabelForm::kOdds,    "馬単確定ｵｯｽﾞ:"},
+  {"O5", store::kO5Length, kFinalOddsOption | kNotCancelledOrDeleted | kRaceNumbered,
+   true,  Filing::kDayFile,    ".jvO5a", OrderMode::kSortAndDrop, LabelForm::kOdds,    "3連複確定ｵｯｽﾞ:"},
+  {"O6", store::kO6Length, kFinalOddsOption | kNotCancelledOrDeleted | kRaceNumbered,
+   true,  Filing::kDayFile,    ".jvO6a", OrderMode::kSortAndDrop, LabelForm::kOdds,    "3連単確定ｵｯｽﾞ:"},
+};
+// clang-format on
+constexpr std::size_t kKindCount = std::size(kKinds);
+
+const std::string& LabelPrefix(std::size_t kind) {
+  static const std::array<std::string, kKindCount> kPrefixes = [] {
+    std::array<std::string, kKindCount> prefixes;
+    for (std::size_t i = 0; i < kKindCount; ++i) prefixes[i] = codes::Sj(kKinds[i].label_prefix);
+    return prefixes;
+  }();
+  codes::CheckIndex(static_cast<long long>(kind), 0, kKindCount - 1, "record kind");
+  return kPrefixes[kind];
+}
+
+const KindRule* FindKind(std::string_view id, std::size_t& index) {
+  for (std::size_t i = 0; i < kKindCount; ++i) {
+    if (kKinds[i].id == id) {
+      index = i;
+      return &kKinds[i];
+    }
+  }
+  return nullptr;
+}
+
+// JV-Data record ids are two capital letters or digits; anything else is garbage.
+bool LooksLikeRecordId(std::string_view id) {
+  return id.size() == 2 && std::all_of(id.begin(), id.end(), [](char c) {
+           return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+         });
+}
+
+bool IsCalendarDate(std::string_view yyyymmdd) {
+  if (yyyymmdd.size() != 8 || !codes::IsAllDigits(yyyymmdd)) return false;
+  return Between(codes::FieldInt(yyyymmdd, 5, 2), 1, 12) &&
+         Between(codes::FieldInt(yyyymmdd, 7, 2), 1, 31);
+}
+
+// A record that would not make a sound file name or slot is bad input, never filed.
+bool WellFormed(std::string_view record, const KindRule& kind) {
+  if (record.size() != static_cast<std::size_t>(kind.length)) return false;
+  if (record.substr(record.size() - 2) != "\r\n") return false;
+  if (!IsCalendarDate(codes::Field(record, 12, 8))) return false;
+  if (kind.filing == Filing::kRunnerSlot) {
+    return codes::IsAllDigits(codes::Field(record, 26, 2)) &&
+           codes::IsAllDigits(codes::Field(record, 29, 2)) &&
+           !codes::IsBlank(codes::CourseText(codes::Field(record, 20, 2)));
+  }
+  return true;
+}
+
+bool MeetsConditions(std::string_view record, const KindRule& kind, const PullFilter& filter) {
+  return std::all_of(std::begin(kConditionTests), std::end(kConditionTests),
+                     [&](const ConditionTest& test) {
+                       return (kind.conditions & test.condition) == 0 || test.holds(record, filter);
+                     });
+}
+
+std::string Label(std::string_view record, std::string_view filename, std::size_t kind_index) {
+  static const std::string kYear = codes::Sj("年");
+  static const std::string kMonth = codes::Sj("月");
+  static const std::string kDay = codes::Sj("日");
+  static const std::string kRaceSlash = "R/";
+  const KindRule& kind = kKinds[kind_index];
+  const std::string_view race(codes::Field(record, 26, 2));
+  std::string label = LabelPrefix(kind_index);
+  switch (kind.label) {
+    case LabelForm::kDayRace:
+      label += std::string(codes::Field(record, 12, 4)) + kYear;
+      label += std::string(codes::Field(record, 16, 2)) + kMonth;
+      label += std::string(codes::Field(record, 18, 2)) + kDay;
+      label += codes::CourseText(codes::Field(record, 20, 2));
+      label += std::string(race) + "R";
+      break;
+    case LabelForm::kRunner:
+      label += codes::CourseText(codes::Field(record, 20, 2));
+      label += std::string(race) + kRaceSlash;
+      label += codes::CircledNumber(codes::Field(record, 29, 2));
+      label += codes::Field(record, 41, 36);
+      break;
+    case LabelForm::kOdds:
+      label += std::string(race) + kRaceSlash + std::string(filename);
+      break;
+  }
+  return label;
+}
+
+bool File(std::string_view record, const KindRule& kind, store::RecordStore& store,
+          store::LineFiles& files) {
+  if (kind.filing == Filing::kRunnerSlot) return store.StoreRunnerRecord(files, record, true);
+  if (!kind.zero_stamp) return store.StoreDayRecord(files, record, kind.suffix, true, kind.mode);
+  return store.StoreDayRecord(files, store::ZeroStamp(record), kind.suffix, true, kind.mode);
+}
+
+}  // namespace
+
+void PullCounts::Count(RecordFate fate) {
+  switch (fate) {
+    case RecordFate::kFiled: ++filed; break;
+    case RecordFate::kSkipped: ++skipped; break;
+    case RecordFate::kBad: ++bad; break;
+  }
+}
+
+DispatchResult DispatchRecord(std::string_view record, std::string_view filename,
+                              const PullFilter& filter, store::RecordStore& store,
+                              store::LineFiles& files) {
+  const std::string_view id = codes::Field(record, 1, 2);
+  std::size_t index = 0;
+  const KindRule* kind = FindKind(id, index);
+  if (kind == nullptr) {
+    return {LooksLikeRecordId(id) ? RecordFate::kSkipped : RecordFate::kBad, {}};
+  }
+  if (!WellFormed(record, *kind)) return {RecordFate::kBad, {}};
+  if (!MeetsConditions(record, *kind, filter)) return {RecordFate::kSkipped, {}};
+  if (!File(record, *kind, store, files)) return {RecordFate::kSkipped, {}};
+  return {RecordFate::kFiled, Label(record, filename, index)};
+}
+
+std::string PullSummaryText(const PullCounts& counts) {
+  static const std::string kFiled = codes::Sj("取込件数:");
+  static const std::string kDropped = codes::Sj("件、破棄件数:");
+  static const std::string kBad = codes::Sj("件（うち不正なレコード:");
+  static const std::string kEnd = codes::Sj("件）");
+  return kFiled + std::to_string(counts.filed) + kDropped + std::to_string(counts.Dropped()) +
+         kBad + std::to_string(counts.bad) + kEnd;
+}
+
+}  // namespace jvlink

@@ -1,0 +1,110 @@
+#include "jvlink/write_back_line_files.h"
+
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+namespace jvlink {
+namespace {
+
+std::size_t BytesOf(const std::optional<std::vector<std::string>>& lines) {
+  std::size_t bytes = 0;
+  if (lines) {
+    for (const std::string& line : *lines) bytes += line.size() + 2;
+  }
+  return bytes;
+}
+
+}  // namespace
+
+WriteBackLineFiles::WriteBackLineFiles(store::LineFiles& backing, std::size_t max_held_bytes)
+    : backing_(backing), max_held_bytes_(max_held_bytes) {}
+
+WriteBackLineFiles::Held& WriteBackLineFiles::Hold(const std::filesystem::path& file) {
+  auto it = held_.find(file.native());
+  if (it != held_.end()) return it->second;
+  Held held;
+  held.path = file;
+  held.lines = backing_.Load(file);
+  held.bytes = BytesOf(held.lines);
+  held_bytes_ += held.bytes;
+  return held_.emplace(file.native(), std::move(held)).first->second;
+}
+
+void WriteBackLineFiles::Changed(Held& held) {
+  held.changed = true;
+  held_bytes_ -= held.bytes;
+  held.bytes = BytesOf(held.lines);
+  held_bytes_ += held.bytes;
+}
+
+std::optional<std::vector<std::string>> WriteBackLineFiles::Load(
+    const std::filesystem::path& file) {
+  return Hold(file).lines;
+}
+
+void WriteBackLineFiles::Save(const std::filesystem::path& file,
+                              const std::vector<std::string>& lines) {
+  Held& held = Hold(file);
+  held.lines = lines;
+  Changed(held);
+  LetGoWhenFull();
+}
+
+bool WriteBackLineFiles::Exists(const std::filesystem::path& file) {
+  auto it = held_.find(file.native());
+  return it != held_.end() ? it->second.lines.has_value() : backing_.Exists(file);
+}
+
+bool WriteBackLineFiles::Edit(const std::filesystem::path& file, const LinesEdit& change) {
+  Held& held = Hold(file);
+  const bool existed = held.lines.has_value();
+  bool saved = false;
+  try {
+    saved = change(held.lines) && held.lines.has_value();
+  } catch (...) {
+    // A change that fails part way must not leave a file that was never saved.
+    if (!existed) held.lines.reset();
+    throw;
+  }
+  if (!saved) {
+    if (!existed) held.lines.reset();
+    return false;
+  }
+  Changed(held);
+  LetGoWhenFull();
+  return true;
+}
+
+void WriteBackLineFiles::Flush() {
+  std::vector<Held*> changed;
+  for (auto& [name, held] : held_) {
+    if (held.changed) changed.push_back(&held);
+  }
+  std::sort(changed.begin(), changed.end(),
+            [](const Held* a, const Held* b) { return a->path < b->path; });
+  std::exception_ptr first_failure;
+  for (Held* held : changed) {
+    try {
+      backing_.Save(held->path, *held->lines);
+      held->changed = false;
+    } catch (...) {
+      if (!first_failure) first_failure = std::current_exception();
+    }
+  }
+  if (first_failure) std::rethrow_exception(first_failure);
+}
+
+std::size_t WriteBackLineFiles::ChangedCount() const {
+  return static_cast<std::size_t>(std::count_if(
+      held_.begin(), held_.end(), [](const auto& entry) { return entry.second.changed; }));
+}
+
+void WriteBackLineFiles::LetGoWhenFull() {
+  if (held_bytes_ <= max_held_bytes_) return;
+  Flush();
+  held_.clear();
+  held_bytes_ = 0;
+}
+
+}  // namespace jvlink
