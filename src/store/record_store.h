@@ -41,7 +41,7 @@ class RecordStore {
   void PrepareFolders();
 
   /// Data/ + DayPrefix + suffix (".jvRA", ".jvHR", ".jvO1a" …). A text that is not a
-  /// DayPrefix, or a suffix that is not "." and letters and digits, raises InputError.
+  /// DayPrefix raises InputError; a suffix that is not "." and letters and digits, LogicError.
   std::filesystem::path DayFilePath(std::string_view day_prefix, std::string_view suffix) const;
   /// Data/ + DayPrefix + venue + ".jvSEr"; the venue is the 4-byte racecourse name.
   std::filesystem::path RunnerFilePath(std::string_view day_prefix, std::string_view venue) const;
