@@ -1,0 +1,56 @@
+#include "store/odds_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+#include "codes/errors.h"
+#include "codes/record_field.h"
+#include "store/race_day.h"
+
+namespace store {
+namespace {
+
+bool AllOf(std::string_view text, char c) {
+  return std::all_of(text.begin(), text.end(), [c](char x) { return x == c; });
+}
+
+// Digits with at most one decimal point among them.
+bool IsDecimalText(std::string_view text) {
+  int points = 0;
+  int digits = 0;
+  for (char c : text) {
+    if (c == '.') {
+      ++points;
+    } else if (c >= '0' && c <= '9') {
+      ++digits;
+    } else {
+      return false;
+    }
+  }
+  return points <= 1 && digits > 0;
+}
+
+}  // namespace
+
+double OddsValue(std::string_view field) {
+  // The cancellation marks fill the whole field; a shorter run of them is no number.
+  if (!field.empty() && (AllOf(field, '-') || AllOf(field, '*'))) return kOddsScratched;
+  const std::string_view text = codes::TrimBlanks(field);
+  if (text.empty()) return kOddsBlank;
+  double tenths = 0;
+  const auto [end, error] =
+      IsDecimalText(text) ? std::from_chars(text.data(), text.data() + text.size(), tenths,
+                                            std::chars_format::fixed)
+                          : std::from_chars_result{text.data(), std::errc::invalid_argument};
+  if (error != std::errc{} || end != text.data() + text.size()) {
+    throw codes::InputError("odds text \"" + std::string(field) +
+                            "\" is neither a number, blank nor a cancellation mark");
+  }
+  // One correctly rounded division: "0123" gives the double nearest to 12.3.
+  return tenths / 10;
+}
+
+bool IsOddsNumber(double value) { return value != kOddsScratched && value != kOddsBlank; }
+
+}  // namespace store
