@@ -1,0 +1,179 @@
+#include "app/session.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "analysis/race_selection.h"
+#include "app/settings_companion_lookup.h"
+#include "codes/cp932.h"
+#include "codes/errors.h"
+#include "store/day_loader.h"
+#include "store/day_prefix.h"
+#include "store/fixed_records.h"
+#include "store/odds_import.h"
+#include "store/payout_import.h"
+
+namespace app {
+namespace {
+
+// Everything a day load reads from files, read before anything in memory changes.
+struct StagedDay {
+  store::DayLoadRecords records;
+  store::DayOddsFiles odds;
+  std::vector<std::filesystem::path> previous_day_runner_files;
+};
+
+// The runner files of the race day before `day_prefix` in the date list (the next item);
+// none when the day is the oldest or not in the list. They are checked here, before the
+// load changes anything, so that a bad one cannot stop the load halfway.
+std::vector<std::filesystem::path> PreviousDayRunnerFiles(const store::RecordStore& store,
+                                                          const std::vector<std::string>& dates,
+                                                          const std::string& day_prefix) {
+  auto chosen = std::find(dates.begin(), dates.end(), day_prefix);
+  if (chosen == dates.end() || chosen + 1 == dates.end()) return {};
+  std::vector<std::filesystem::path> files = store::DayRunnerFiles(store, *(chosen + 1));
+  for (const auto& file : files) store::ReadFixedRecords(file, store::kSeLength);
+  return files;
+}
+
+// nullopt when the day has no day file. A text that is not a DayPrefix names no file of
+// the store, so it is a day without day file too (and never becomes a path).
+std::optional<StagedDay> ReadDay(const store::RecordStore& store,
+                                 const std::vector<std::string>& dates,
+                                 const std::string& day_prefix) {
+  if (!store::IsDayPrefix(day_prefix)) return std::nullopt;
+  std::optional<store::DayLoadRecords> records = store::ReadDayLoadRecords(store, day_prefix);
+  if (!records) return std::nullopt;
+  return StagedDay{std::move(*records), store::DayOddsFiles(store, day_prefix),
+                   PreviousDayRunnerFiles(store, dates, day_prefix)};
+}
+
+// A message for the dialog: the error texts are UTF-8; what does not convert to
+// Shift-JIS is shown as '?'.
+std::string DialogText(const std::string& utf8) {
+  try {
+    return codes::Utf8ToSjis(utf8);
+  } catch (const codes::InputError&) {
+    std::string ascii = utf8;
+    std::replace_if(ascii.begin(), ascii.end(), [](char c) { return c < 0x20 || c > 0x7e; }, '?');
+    return ascii;
+  }
+}
+
+}  // namespace
+
+Session::Session(UserPrompts& prompts, Clock& clock, jvlink::JVLink* jv_link, Launcher& launcher,
+                 CompanionLocator& companions, const std::filesystem::path& program_folder)
+    : prompts_(prompts),
+      clock_(clock),
+      jv_link_(jv_link),
+      launcher_(launcher),
+      companions_(companions),
+      store_(program_folder, clock),
+      settings_(store_.ProgramFolder() / "Quorvane.ini"),
+      day_(std::make_unique<store::RaceDay>()) {}
+
+Session::~Session() = default;
+
+void Session::Start() {
+  LookUpCompanionFolders(settings_, companions_);
+  store_.PrepareFolders();
+  store_.StartErrorLog();
+  BuildDateList();
+}
+
+void Session::BuildDateList() {
+  DateCombo.Items = store::BuildDateList(store_);
+  DateCombo.Text.clear();
+}
+
+LoadResult Session::ChooseDate(const std::string& day_prefix) {
+  std::string before = DateCombo.Text;
+  DateCombo.Text = day_prefix;
+  const LoadResult result = LoadRaceDay();
+  if (result == LoadResult::kRejected) DateCombo.Text = std::move(before);
+  return result;
+}
+
+LoadResult Session::LoadRaceDay() {
+  static const std::string kNoDayFileMessage = codes::Sj("データ作成が未完了のようです。");
+  const std::string day_prefix = DateCombo.Text;
+  std::optional<StagedDay> staged;
+  try {
+    staged = ReadDay(store_, DateCombo.Items, day_prefix);
+  } catch (const codes::InputError& e) {
+    ReportFailure(e);
+    return LoadResult::kRejected;
+  }
+
+  HideDay();
+  Run(Hooks.DayLoadStart);
+  store::ResetRaceWork(*day_);
+  if (!staged) {
+    prompts_.Beep();
+    prompts_.Inform(kNoDayFileMessage);
+    return LoadResult::kNoDayFile;
+  }
+
+  try {
+    store::RaceDay& day = *day_;
+    store::ApplyDayLoadRecords(day, staged->records);
+    DatList.Items = store::BuildRaceList(day);
+    for (int slot = 0; slot < store::kSlotCount; ++slot) {
+      day.OzTargetSlot = slot;
+      store::ImportOdds(day, staged->odds);
+    }
+    store::SetDayVenues(day);
+    analysis::SelectRaces(day);
+    analysis::ClearPreviousDay(day);
+    if (!staged->previous_day_runner_files.empty()) {
+      analysis::CountPreviousDay(day, staged->previous_day_runner_files);
+    }
+    analysis::RankFavouritesOfDay(day);
+    store::Calc(day);
+    SetRaceStakeList();
+    Run(Hooks.ScheduleSetup);
+  } catch (const codes::InputError& e) {
+    // An odds text that is no number: the load ends here, and no race of the half-loaded
+    // day can be chosen.
+    DatList.Items.clear();
+    ReportFailure(e);
+    return LoadResult::kFailed;
+  }
+
+  if (!DatList.Items.empty()) {
+    SelectRace(0);
+    Run(Hooks.RefreshBetPages);
+  }
+  return LoadResult::kLoaded;
+}
+
+void Session::SelectRace(int item) {
+  codes::CheckIndex(item, 0, static_cast<long long>(DatList.Items.size()) - 1, "race list item");
+  DatList.ItemIndex = item;
+  day_->CurrentSlot = item;
+  PageControl1Visible = true;
+  Run(Hooks.ShowRace);
+}
+
+void Session::ReportFailure(const std::exception& error) {
+  prompts_.Beep();
+  prompts_.Inform(DialogText(error.what()));
+}
+
+void Session::HideDay() {
+  PageControl1Visible = false;
+  DatList.Items.clear();
+  DatList.ItemIndex = -1;
+}
+
+void Session::SetRaceStakeList() {
+  const std::string amount = std::to_string(settings_.DefaultAmount());
+  for (std::string& stake : day_->RaceStakeList) stake = amount;
+}
+
+void Session::Run(const std::function<void()>& hook) {
+  if (hook) hook();
+}
+
+}  // namespace app

@@ -1,0 +1,233 @@
+#include "app/session.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "../store/race_day_files.h"
+#include "codes/cp932.h"
+#include "codes/errors.h"
+#include "support/record_builder.h"
+#include "support/recording_prompts.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using testsupport::KeyOf;
+
+const std::string kYmd = "20240518";
+
+std::string Day(const std::string& ymd = kYmd) {
+  return codes::Sj(ymd.substr(0, 4) + "年" + ymd.substr(4, 2) + "月" + ymd.substr(6, 2) + "日");
+}
+
+class SessionTest : public ::testing::Test {
+ protected:
+  SessionTest()
+      : clock_({2024, 5, 18, 8, 30, 0}),
+        session_(prompts_, clock_, nullptr, launcher_, companions_, home_.path()) {}
+
+  void Start() {
+    session_.Start();
+    prompts_.Clear();
+  }
+  std::filesystem::path Data(const std::string& name) const {
+    return session_.Store().DataFolder() / name;
+  }
+  // Records each hook as it runs.
+  void RecordHooks() {
+    session_.Hooks.DayLoadStart = [this] { hooks_.push_back("start"); };
+    session_.Hooks.ScheduleSetup = [this] { hooks_.push_back("schedule"); };
+    session_.Hooks.ShowRace = [this] {
+      hooks_.push_back("show " + std::to_string(session_.Day().CurrentSlot) +
+                       (session_.PageControl1Visible ? " visible" : " hidden"));
+    };
+    session_.Hooks.RefreshBetPages = [this] { hooks_.push_back("refresh"); };
+  }
+
+  testsupport::TempDir home_;
+  testsupport::RecordingPrompts prompts_;
+  app::FixedClock clock_;
+  app::ProcessLauncher launcher_;
+  app::NoCompanionLocator companions_;
+  app::Session session_;
+  std::vector<std::string> hooks_;
+};
+
+TEST_F(SessionTest, FirstStartInAnEmptyFolderPreparesFoldersLogAndAnEmptyDateList) {
+  session_.Start();
+  for (const char* folder : {"Data", "CHG", "Kaime"}) {
+    EXPECT_TRUE(std::filesystem::is_directory(home_.path() / folder)) << folder;
+  }
+  const std::string log = testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt");
+  EXPECT_EQ(log, codes::Sj("ソフト起動：2024/05/18 08:30:00") + "\r\n" +
+                     session_.Store().ProgramFolderText() + "\r\n");
+  EXPECT_TRUE(session_.DateCombo.Items.empty());
+  EXPECT_FALSE(session_.PageControl1Visible);
+  EXPECT_EQ(prompts_.beeps, 0);
+}
+
+TEST_F(SessionTest, TheDateListIsNewestFirst) {
+  Start();
+  testsupport::StoreDay(session_.Store(), "20240512", {{"05", 1, 8}});
+  testsupport::StoreDay(session_.Store(), kYmd, {{"05", 1, 8}});
+  session_.BuildDateList();
+  EXPECT_EQ(session_.DateCombo.Items, (std::vector<std::string>{Day(), Day("20240512")}));
+}
+
+TEST_F(SessionTest, ALoadRunsEveryStepAndShowsTheFirstRace) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, testsupport::TwelveRacesAt({"08", "05"}));
+  session_.BuildDateList();
+  RecordHooks();
+  ASSERT_EQ(session_.ChooseDate(Day()), app::LoadResult::kLoaded);
+
+  EXPECT_EQ(hooks_, (std::vector<std::string>{"start", "schedule", "show 0 visible", "refresh"}));
+  ASSERT_EQ(session_.DatList.Items.size(), 24u);
+  EXPECT_EQ(codes::SjisToUtf8(session_.DatList.Items[0]), "東京 1R");
+  EXPECT_EQ(codes::SjisToUtf8(session_.DatList.Items[23]), "京都12R");
+  EXPECT_EQ(session_.DatList.ItemIndex, 0);
+  EXPECT_TRUE(session_.PageControl1Visible);
+  const store::RaceDay& day = session_.Day();
+  EXPECT_EQ(day.CurrentSlot, 0);
+  EXPECT_EQ(day.DayVenues[1], "05");
+  EXPECT_EQ(day.DayVenues[2], "08");
+  EXPECT_EQ(day.DayVenues[3], "");
+  for (const std::string& stake : day.RaceStakeList) EXPECT_EQ(stake, "3000");
+  // No odds files: the odds import still ran over every slot.
+  EXPECT_EQ(day.Work[35].AsaUROdds[1], store::kOddsBlank);
+  EXPECT_EQ(day.Work[0].AsaWinOdds[0], 0.0);
+  // The payout tables were built from the matched payouts.
+  EXPECT_EQ(day.DayPayouts[13].Tan[0].horse, 2);
+  EXPECT_EQ(day.DayPayouts[13].Tan[0].payout, 560);
+  EXPECT_EQ(prompts_.beeps, 0);
+}
+
+TEST_F(SessionTest, TheStakeListTakesTheDefaultAmountOfTheSettings) {
+  Start();
+  session_.Settings().SetDefaultAmount(5000);
+  testsupport::StoreDay(session_.Store(), kYmd, {{"05", 1, 8}});
+  session_.ChooseDate(Day());
+  EXPECT_EQ(session_.Day().RaceStakeList[35], "5000");
+}
+
+TEST_F(SessionTest, LoadingTheSameDayTwiceGivesTheSameRaceDay) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, testsupport::TwelveRacesAt({"05", "08"}));
+  session_.ChooseDate(Day());
+  auto first = std::make_unique<store::RaceDay>(session_.Day());
+  const auto items = session_.DatList.Items;
+  session_.ChooseDate(Day());
+  EXPECT_EQ(session_.Day(), *first);
+  EXPECT_EQ(session_.DatList.Items, items);
+}
+
+TEST_F(SessionTest, AMissingDayFileBeepsInformsAndKeepsTheWorkAreaHidden) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, {{"05", 1, 8}});
+  session_.ChooseDate(Day());
+  session_.Day().Work[0].URTaisho = 1;
+  RecordHooks();
+  prompts_.Clear();
+
+  EXPECT_EQ(session_.ChooseDate(Day("20240519")), app::LoadResult::kNoDayFile);
+  EXPECT_EQ(prompts_.Log, (std::vector<std::string>{"beep", "inform: データ作成が未完了のようです。"}));
+  EXPECT_TRUE(session_.DatList.Items.empty());
+  EXPECT_EQ(session_.DatList.ItemIndex, -1);
+  EXPECT_FALSE(session_.PageControl1Visible);
+  EXPECT_EQ(hooks_, std::vector<std::string>{"start"});
+  // The race work is reset; the raw records of the day before stay until a load succeeds.
+  EXPECT_EQ(session_.Day().Work[0].URTaisho, 0);
+  EXPECT_EQ(session_.Day().RaRec[0].Field(12, 16), KeyOf(kYmd, "05", 1));
+}
+
+TEST_F(SessionTest, ADateThatIsNoDayPrefixIsADayWithoutDayFile) {
+  Start();
+  for (const std::string& text : {std::string(), std::string("../../etc/x"), Day().substr(0, 10)}) {
+    prompts_.Clear();
+    EXPECT_EQ(session_.ChooseDate(text), app::LoadResult::kNoDayFile);
+    EXPECT_EQ(prompts_.beeps, 1);
+  }
+}
+
+TEST_F(SessionTest, SelectingARaceOutsideTheListIsAnError) {
+  Start();
+  EXPECT_THROW(session_.SelectRace(0), codes::LogicError);
+}
+
+// A bad day 2024年05月19日 and the file its message must name.
+struct BadSessionDay {
+  const char* name;
+  std::function<void(app::Session&)> spoil;
+  const char* file;
+};
+
+void WriteData(app::Session& s, const std::string& name, const std::string& bytes) {
+  testsupport::WriteFileBytes(s.Store().DataFolder() / name, bytes);
+}
+
+std::string Races(int count, const std::vector<std::string>& courses, int runners = 8) {
+  std::string bytes;
+  for (int i = 0; i < count; ++i) {
+    const auto& course = courses[static_cast<size_t>(i) % courses.size()];
+    bytes += testsupport::RaOf(KeyOf("20240519", course, i / static_cast<int>(courses.size()) + 1),
+                               runners);
+  }
+  return bytes;
+}
+
+void PrintTo(const BadSessionDay& c, std::ostream* os) { *os << c.name; }
+
+// clang-format off
+const BadSessionDay kBadSessionDays[] = {
+  {"DayFileEndsInsideARecord", [](app::Session& s) { WriteData(s, "2024年05月19日.jvRA", Races(3, {"05"}).substr(0, 3000)); }, "2024年05月19日.jvRA"},
+  {"NineteenRunners",          [](app::Session& s) { WriteData(s, "2024年05月19日.jvRA", Races(1, {"05"}, 19)); },             "2024年05月19日.jvRA"},
+  {"FourRacecourses",          [](app::Session& s) { WriteData(s, "2024年05月19日.jvRA", Races(4, {"01", "02", "03", "04"})); }, "2024年05月19日.jvRA"},
+  {"ThirtySevenRaces",         [](app::Session& s) { WriteData(s, "2024年05月19日.jvRA", Races(37, {"05", "06", "08"})); },   "2024年05月19日.jvRA"},
+  {"RunnerFileCutShort",       [](app::Session& s) {
+     testsupport::StoreDay(s.Store(), "20240519", {{"05", 3, 8}});
+     WriteData(s, "2024年05月19日東京.jvSEr", testsupport::BlankRecord(555));
+   }, "2024年05月19日東京.jvSEr"},
+  {"OddsRecordOfWrongLength",  [](app::Session& s) {
+     testsupport::StoreDay(s.Store(), "20240519", {{"05", 1, 8}});
+     WriteData(s, "2024年05月19日.jvO2a", std::string(2000, ' ') + "\r\n");
+   }, "2024年05月19日.jvO2a"},
+};
+// clang-format on
+
+class BadSessionDayTest : public SessionTest,
+                          public ::testing::WithParamInterface<BadSessionDay> {};
+
+TEST_P(BadSessionDayTest, KeepsTheDayBeforeShownAndChangesNoFile) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, testsupport::TwelveRacesAt({"05", "08"}));
+  session_.ChooseDate(Day());
+  session_.SelectRace(5);
+  GetParam().spoil(session_);
+  session_.BuildDateList();
+  session_.DateCombo.Text = Day();
+  auto before = std::make_unique<store::RaceDay>(session_.Day());
+  const auto items = session_.DatList.Items;
+  const auto files = testsupport::FolderSnapshot(home_.path());
+  RecordHooks();
+  prompts_.Clear();
+
+  EXPECT_EQ(session_.ChooseDate(Day("20240519")), app::LoadResult::kRejected);
+  ASSERT_EQ(prompts_.Log.size(), 2u);
+  EXPECT_EQ(prompts_.Log[0], "beep");
+  EXPECT_NE(prompts_.Log[1].find(GetParam().file), std::string::npos) << prompts_.Log[1];
+  EXPECT_EQ(session_.Day(), *before);
+  EXPECT_EQ(session_.DatList.Items, items);
+  EXPECT_EQ(session_.DatList.ItemIndex, 5);
+  EXPECT_TRUE(session_.PageControl1Visible);
+  EXPECT_EQ(session_.DateCombo.Text, Day());
+  EXPECT_TRUE(hooks_.empty());
+  EXPECT_EQ(testsupport::FolderSnapshot(home_.path()), files);
+}
+
+INSTANTIATE_TEST_SUITE_P(BadInput, BadSessionDayTest, ::testing::ValuesIn(kBadSessionDays),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
