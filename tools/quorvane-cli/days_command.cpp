@@ -1,12 +1,19 @@
 #include <iostream>
 
+#include "cli_session.h"
+#include "codes/cp932.h"
 #include "commands.h"
 
 namespace cli {
 
-int RunDays(const CliArgs&) {
-  std::cerr << "quorvane-cli days: not built yet\n";
-  return 1;
+// The date list as the main window builds it at start: newest first.
+int RunDays(const CliArgs& args) {
+  args.Expect({}, {});
+  CliSession cli(args);
+  for (const std::string& day : cli.session().DateCombo.Items) {
+    std::cout << codes::SjisToUtf8(day) << "\n";
+  }
+  return 0;
 }
 
 }  // namespace cli
