@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "../store/race_day_files.h"
+#include "app/clock.h"
+#include "store/record_store.h"
+#include "support/record_builder.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+// Runs the CLI on the home folder; standard output and error are captured.
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
+
+CliRun RunCli(const testsupport::TempDir& home, const std::string& words) {
+  const std::string out = home.str() + "/stdout.txt", err = home.str() + "/stderr.txt";
+  const std::string command = std::string(QUORVANE_CLI) + " --home '" + home.str() + "/home' " +
+                              words + " >'" + out + "' 2>'" + err + "'";
+  CliRun run;
+  const int raw = std::system(command.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = testsupport::ReadFileBytes(out);
+  run.err = testsupport::ReadFileBytes(err);
+  return run;
+}
+
+class DayCommandTest : public ::testing::Test {
+ protected:
+  DayCommandTest() : clock_({2024, 5, 18, 9, 0, 0}), store_(home_.path() / "home", clock_) {
+    store_.PrepareFolders();
+    testsupport::StoreDay(store_, "20240518", {{"08", 1, 8}, {"05", 11, 16}});
+    testsupport::StoreDay(store_, "20240512", {{"05", 1, 8}});
+  }
+  testsupport::TempDir home_;
+  app::FixedClock clock_;
+  store::RecordStore store_;
+};
+
+TEST_F(DayCommandTest, DaysListsTheDatesNewestFirst) {
+  CliRun run = RunCli(home_, "days");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "2024年05月18日\n2024年05月12日\n");
+}
+
+TEST_F(DayCommandTest, DayPrintsTheRaceListVenuesAndMarks) {
+  CliRun run = RunCli(home_, "day --day 2024年05月18日 --json");
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string race0 = R"({"slot":0,"OzAve123":0,"AsaURFavOdds":0,"URTaisho":0,"UTTaisho":0,)"
+                            R"("SRTaisho":0,"Logic2Taisho":0,"FavDayRank":0})";
+  const std::string race1 = R"({"slot":1,"OzAve123":0,"AsaURFavOdds":0,"URTaisho":0,"UTTaisho":0,)"
+                            R"("SRTaisho":0,"Logic2Taisho":0,"FavDayRank":0})";
+  EXPECT_EQ(run.out, R"({"day":"2024年05月18日","items":["東京11R","京都 1R"],)"
+                     R"("DayVenues":["05","08",""],)"
+                     R"("preDay":{"PreDayFav1st":[0,0,0],"PreDayFav2nd":[0,0,0],"present":[0,0,0]},)"
+                     R"("races":[)" + race0 + "," + race1 + "]}\n");
+}
+
+TEST_F(DayCommandTest, AMissingDayPrintsTheMessageAndFails) {
+  CliRun run = RunCli(home_, "day --day 2024年05月19日 --json");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "データ作成が未完了のようです。\n");
+}
+
+TEST_F(DayCommandTest, ABadDayFilePrintsWhatIsWrongAndFails) {
+  testsupport::WriteFileBytes(store_.DataFolder() / "2024年05月12日.jvRA", std::string(100, ' '));
+  CliRun run = RunCli(home_, "day --day 2024年05月12日 --json");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("2024年05月12日.jvRA"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("ends inside the record"), std::string::npos) << run.err;
+}
+
+TEST_F(DayCommandTest, ADateThatIsNoDayPrefixIsAUsageError) {
+  for (const char* day : {"20240518", "../x", "2024年05月18"}) {
+    CliRun run = RunCli(home_, std::string("day --day '") + day + "' --json");
+    EXPECT_EQ(run.status, 2) << day;
+  }
+}
+
+}  // namespace
