@@ -1,0 +1,392 @@
+#include "store/odds_import.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "codes/errors.h"
+#include "store/day_prefix.h"
+#include "store/odds_text.h"
+#include "store/record_store.h"
+#include "support/record_builder.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using store::OddsKind;
+using testsupport::Put;
+
+// ---- odds text --------------------------------------------------------------
+
+struct OddsTextCase {
+  const char* text;
+  double value;
+};
+
+class OddsTextTest : public ::testing::TestWithParam<OddsTextCase> {};
+
+TEST_P(OddsTextTest, ConvertsTheField) {
+  EXPECT_EQ(store::OddsValue(GetParam().text), GetParam().value) << GetParam().text;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sentinels, OddsTextTest, ::testing::Values(
+  OddsTextCase{"----", -1.0},
+  OddsTextCase{"****", -1.0},
+  OddsTextCase{"    ", -2.0},
+  OddsTextCase{"0123", 12.3},
+  OddsTextCase{" 123", 12.3},
+  OddsTextCase{"0000", 0.0},
+  OddsTextCase{"------", -1.0},
+  OddsTextCase{"******", -1.0},
+  OddsTextCase{"*******", -1.0},
+  OddsTextCase{"      ", -2.0},
+  OddsTextCase{"012345", 1234.5},
+  OddsTextCase{"9999999", 999999.9}));
+// clang-format on
+
+class BadOddsTextTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BadOddsTextTest, RaisesAConversionError) {
+  try {
+    store::OddsValue(GetParam());
+    FAIL() << GetParam();
+  } catch (const codes::InputError& e) {
+    EXPECT_NE(std::string(e.what()).find(GetParam()), std::string::npos) << e.what();
+  }
+}
+
+// A short run of marks is no sentinel; mixed marks neither.
+INSTANTIATE_TEST_SUITE_P(NotOdds, BadOddsTextTest,
+                         ::testing::Values("  --", "**  ", "--**", "12a4", "1 23", "-123", "+123"));
+
+// ---- records and files of a test day ------------------------------------------
+
+constexpr const char* kYmd = "20240518";
+
+std::string KeyOf(const std::string& course, int race, const std::string& meeting = "0203") {
+  char number[3];
+  std::snprintf(number, sizeof number, "%02d", race);
+  return kYmd + course + meeting + number;
+}
+
+std::string RaOf(const std::string& key, int runners) {
+  std::string ra = testsupport::RecordWithKey("RA", store::kRaLength, '7', key);
+  testsupport::PutNumber(ra, 882, 2, runners);
+  return ra;
+}
+
+std::string Tenths(double odds, int width) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%0*ld", width, std::lround(odds * 10));
+  return text;
+}
+
+std::string O1Of(const std::string& key, const std::vector<double>& win,
+                 const std::vector<double>& place) {
+  std::string r = testsupport::RecordWithKey("O1", store::kO1Length, '1', key);
+  for (size_t k = 0; k < win.size(); ++k) {
+    const int h = static_cast<int>(k) + 1;
+    testsupport::PutNumber(r, 44 + 8 * static_cast<int>(k), 2, h);
+    Put(r, 46 + 8 * static_cast<int>(k), Tenths(win[k], 4));
+    testsupport::PutNumber(r, 268 + 12 * static_cast<int>(k), 2, h);
+    Put(r, 270 + 12 * static_cast<int>(k), Tenths(place[k], 4));
+  }
+  return r;
+}
+
+// A combination record whose entry i has the given odds text and popularity.
+struct CombLayout {
+  const char* id;
+  int length;
+  int entry_length;
+  int odds_at;
+  int odds_width;
+  int pop_width;
+};
+constexpr CombLayout kO2{"O2", store::kO2Length, 13, 4, 6, 3};
+constexpr CombLayout kO4{"O4", store::kO4Length, 13, 4, 6, 3};
+constexpr CombLayout kO5{"O5", store::kO5Length, 15, 6, 6, 3};
+constexpr CombLayout kO6{"O6", store::kO6Length, 17, 6, 7, 4};
+
+std::string CombRecordOf(const CombLayout& l, const std::string& key) {
+  return testsupport::RecordWithKey(l.id, l.length, '1', key);
+}
+
+void PutEntry(std::string& r, const CombLayout& l, int i, const std::string& odds, int pop) {
+  const int entry = 41 + l.entry_length * (i - 1);
+  Put(r, entry + l.odds_at, odds);
+  testsupport::PutNumber(r, entry + l.odds_at + l.odds_width, l.pop_width, pop);
+}
+
+std::string Join(const std::vector<std::string>& records) {
+  std::string bytes;
+  for (const std::string& r : records) bytes += r;
+  return bytes;
+}
+
+class OddsImportTest : public ::testing::Test {
+ protected:
+  OddsImportTest()
+      : clock_(app::LocalTime{2024, 5, 18, 9, 0, 0}),
+        store_(dir_.path(), clock_),
+        prefix_(*store::DayPrefixOfDate(kYmd)),
+        day_(std::make_unique<store::RaceDay>()) {
+    store_.PrepareFolders();
+  }
+
+  void WriteOdds(std::string_view suffix, const std::string& bytes) {
+    testsupport::WriteFileBytes(store_.DayFilePath(prefix_, suffix), bytes);
+  }
+
+  // Imports slot `s` from the files as they are now.
+  void Import(int s) {
+    const store::DayOddsFiles files(store_, prefix_);
+    day_->OzTargetSlot = s;
+    store::ImportOdds(*day_, files);
+  }
+
+  store::RaceWork& Work(int s) { return day_->Work[s]; }
+
+  testsupport::TempDir dir_;
+  app::FixedClock clock_;
+  store::RecordStore store_;
+  std::string prefix_;
+  std::unique_ptr<store::RaceDay> day_;
+};
+
+TEST_F(OddsImportTest, WinOddsTiesAreDecidedByPlaceOddsAndPlaceTiesByWinOdds) {
+  day_->RaRec[0].Assign(RaOf(KeyOf("05", 1), 3));
+  WriteOdds(".jvO1a", O1Of(KeyOf("05", 1), {3.5, 1.2, 3.5}, {1.2, 1.1, 1.1}));
+  Import(0);
+  const store::RaceWork& w = Work(0);
+  EXPECT_EQ(w.AsaWinOdds[0], 3.5);
+  EXPECT_EQ(w.AsaPlaceLow[2], 1.1);
+  EXPECT_EQ((std::vector{w.AsaWinRank[0], w.AsaWinRank[1], w.AsaWinRank[2]}),
+            (std::vector{3, 1, 2}));
+  EXPECT_EQ((std::vector{w.AsaPlaceLowRank[0], w.AsaPlaceLowRank[1], w.AsaPlaceLowRank[2]}),
+            (std::vector{3, 1, 2}));
+  EXPECT_EQ(w.AsaWinRank[3], 0);
+}
+
+TEST_F(OddsImportTest, ARunnerWithoutPlaceOddsKeepsItsWinOddsButIsInNoOrder) {
+  day_->RaRec[0].Assign(RaOf(KeyOf("05", 1), 3));
+  std::string o1 = O1Of(KeyOf("05", 1), {2.0, 1.5, 4.0}, {1.1, 1.0, 1.3});
+  Put(o1, 270 + 12 * 1, "----");
+  WriteOdds(".jvO1a", o1);
+  Import(0);
+  const store::RaceWork& w = Work(0);
+  EXPECT_EQ(w.AsaWinOdds[1], 1.5);
+  EXPECT_EQ(w.AsaPlaceLow[1], -1.0);
+  EXPECT_EQ(w.AsaWinRank[1], 0);
+  EXPECT_EQ(w.AsaPlaceLowRank[1], 0);
+  EXPECT_EQ(w.AsaWinRank[0], 1);
+  EXPECT_EQ(w.AsaWinRank[2], 2);
+}
+
+TEST_F(OddsImportTest, QuinellaSentinelsAndTheLastEntryOfPopularityOne) {
+  day_->RaRec[0].Assign(RaOf(KeyOf("05", 1), 6));
+  std::string o2 = CombRecordOf(kO2, KeyOf("05", 1));
+  PutEntry(o2, kO2, 1, "******", 7);
+  PutEntry(o2, kO2, 2, "000056", 1);
+  PutEntry(o2, kO2, 3, "000089", 2);
+  PutEntry(o2, kO2, 9, "000102", 1);  // a dead heat in popularity: the later entry wins
+  PutEntry(o2, kO2, 10, "------", 1);  // no odds: its popularity is not read
+  WriteOdds(".jvO2a", o2);
+  Import(0);
+  const store::RaceWork& w = Work(0);
+  EXPECT_EQ(w.AsaUROdds[1], -1.0);
+  EXPECT_EQ(w.AsaURPop[1], 0);
+  EXPECT_EQ(w.AsaUROdds[2], 5.6);
+  EXPECT_EQ(w.AsaURPop[3], 2);
+  EXPECT_EQ(w.AsaURPop[10], 0);
+  EXPECT_EQ(w.AsaUROdds[4], -2.0);
+  EXPECT_EQ(w.AsaURFavOdds, 10.2);
+}
+
+TEST_F(OddsImportTest, WithoutOddsFilesWinValuesAreZeroAndCombinationsBlank) {
+  day_->RaRec[0].Assign(RaOf(KeyOf("05", 1), 10));
+  Work(0).AsaWinOdds[0] = 4.4;
+  Work(0).AsaWinRank[0] = 1;
+  Work(0).AsaURFavOdds = 3.3;
+  Import(0);
+  const store::RaceWork& w = Work(0);
+  for (int k = 0; k < store::kRunnerCount; ++k) {
+    EXPECT_EQ(w.AsaWinOdds[k], 0);
+    EXPECT_EQ(w.AsaWinRank[k], 0);
+  }
+  EXPECT_EQ(w.AsaURFavOdds, 0);
+  EXPECT_EQ(w.AsaUROdds[153], -2.0);
+  EXPECT_EQ(w.AsaUTOdds[306], -2.0);
+  EXPECT_EQ(w.AsaSRFOdds[816], -2.0);
+  EXPECT_EQ(w.AsaSRTOdds[4896], -2.0);
+  EXPECT_EQ(w.AsaSRTPop[4896], 0);
+}
+
+TEST_F(OddsImportTest, EveryKindIsReadAtItsOwnPositions) {
+  const std::string key = KeyOf("08", 11);
+  day_->RaRec[3].Assign(RaOf(key, 18));
+  const CombLayout* layouts[] = {&kO4, &kO5, &kO6};
+  const char* suffixes[] = {".jvO4a", ".jvO5a", ".jvO6a"};
+  const int last[] = {306, 816, 4896};
+  for (int t = 0; t < 3; ++t) {
+    std::string r = CombRecordOf(*layouts[t], key);
+    PutEntry(r, *layouts[t], 1, std::string(static_cast<size_t>(layouts[t]->odds_width - 3), '0') + "123", 1);
+    PutEntry(r, *layouts[t], last[t], std::string(static_cast<size_t>(layouts[t]->odds_width - 4), '0') + "9876", 45);
+    WriteOdds(suffixes[t], r);
+  }
+  Import(3);
+  const store::RaceWork& w = Work(3);
+  EXPECT_EQ(w.AsaUTOdds[1], 12.3);
+  EXPECT_EQ(w.AsaUTOdds[306], 987.6);
+  EXPECT_EQ(w.AsaUTPop[306], 45);
+  EXPECT_EQ(w.AsaSRFOdds[1], 12.3);
+  EXPECT_EQ(w.AsaSRFPop[816], 45);
+  EXPECT_EQ(w.AsaSRTOdds[4896], 987.6);
+  EXPECT_EQ(w.AsaSRTPop[1], 1);
+  EXPECT_EQ(w.AsaSRTOdds[2], -2.0);
+  EXPECT_EQ(w.AsaURFavOdds, 0);  // only quinellas name it
+}
+
+TEST_F(OddsImportTest, ABadOddsTextEndsTheImportAtThatEntryNamingTheFile) {
+  day_->RaRec[0].Assign(RaOf(KeyOf("05", 1), 6));
+  std::string o2 = CombRecordOf(kO2, KeyOf("05", 1));
+  PutEntry(o2, kO2, 2, "000056", 1);
+  PutEntry(o2, kO2, 5, "00x056", 3);
+  WriteOdds(".jvO2a", o2);
+  try {
+    Import(0);
+    FAIL();
+  } catch (const codes::InputError& e) {
+    const std::string what = e.what();
+    EXPECT_NE(what.find(".jvO2a"), std::string::npos) << what;
+    EXPECT_NE(what.find("quinella entry 5"), std::string::npos) << what;
+  }
+  const store::RaceWork& w = Work(0);
+  EXPECT_EQ(w.AsaUROdds[2], 5.6);
+  EXPECT_EQ(w.AsaURFavOdds, 5.6);
+  EXPECT_EQ(w.AsaUROdds[4], -2.0);
+  EXPECT_EQ(w.AsaUROdds[6], 0);  // never reached
+}
+
+TEST_F(OddsImportTest, AFileEndingInsideARecordIsReportedWithItsName) {
+  const std::string o1 = O1Of(KeyOf("05", 1), {2.0}, {1.1});
+  WriteOdds(".jvO1a", o1 + o1.substr(0, 100));
+  try {
+    const store::DayOddsFiles files(store_, prefix_);
+    FAIL();
+  } catch (const codes::InputError& e) {
+    EXPECT_NE(std::string(e.what()).find(".jvO1a"), std::string::npos) << e.what();
+  }
+}
+
+TEST_F(OddsImportTest, MoreThanEighteenRunnersStopsWithAnError) {
+  day_->RaRec[0].Assign(RaOf(KeyOf("05", 1), 19));
+  WriteOdds(".jvO1a", O1Of(KeyOf("05", 1), {2.0}, {1.1}));
+  EXPECT_THROW(Import(0), codes::InputError);
+}
+
+TEST_F(OddsImportTest, ARaceWithoutRaceNumberMatchesNoRecord) {
+  WriteOdds(".jvO1a", O1Of("                ", {2.0}, {1.1}));
+  Import(5);  // a blank slot
+  EXPECT_EQ(day_->O1aRec[5], store::O1Record{});
+  EXPECT_EQ(Work(5).AsaWinOdds[0], 0);
+}
+
+// ---- the index finds what a scan from the start finds --------------------------
+
+// The plain reading: records of the file from its first until one of the race.
+std::string ScanForRace(const std::string& bytes, int length, const std::string& ra) {
+  const std::string key = ra.substr(19, 2) + ra.substr(25, 2);
+  if (std::stoi(ra.substr(25, 2)) <= 0) return {};
+  for (size_t at = 0; at + static_cast<size_t>(length) <= bytes.size(); at += static_cast<size_t>(length)) {
+    const std::string record = bytes.substr(at, static_cast<size_t>(length));
+    if (record.substr(19, 2) + record.substr(25, 2) == key) return record;
+  }
+  return {};
+}
+
+TEST_F(OddsImportTest, EveryRaceGetsTheRecordAScanFromTheStartFinds) {
+  std::mt19937 random(20240518);
+  const std::vector<std::string> courses = {"05", "08", "09"};
+  std::vector<std::string> ras;
+  for (const std::string& c : courses) {
+    for (int r = 1; r <= 12; ++r) ras.push_back(RaOf(KeyOf(c, r), 8 + r % 10));
+  }
+  for (int s = 0; s < 36; ++s) day_->RaRec[s].Assign(ras[static_cast<size_t>(s)]);
+
+  // Each file: records of the day's races in shuffled order, some twice with other odds
+  // (an older meeting of the same racecourse and race number among them), some missing.
+  std::uniform_int_distribution<int> tenths(11, 999);
+  auto odds_text = [&](int width) { return Tenths(tenths(random) / 10.0, width); };
+  std::vector<std::string> bytes(5);
+  const CombLayout* layouts[] = {nullptr, &kO2, &kO4, &kO5, &kO6};
+  for (int kind = 0; kind < 5; ++kind) {
+    std::vector<std::string> records;
+    for (const std::string& c : courses) {
+      for (int r = 1; r <= 12; ++r) {
+        const int copies = static_cast<int>(random() % 4);  // 0 .. 3
+        for (int n = 0; n < copies; ++n) {
+          const std::string key = KeyOf(c, r, n == 1 ? "0101" : "0203");
+          if (kind == 0) {
+            std::vector<double> win, place;
+            for (int k = 0; k < 18; ++k) {
+              win.push_back(tenths(random) / 10.0);
+              place.push_back(tenths(random) / 10.0);
+            }
+            records.push_back(O1Of(key, win, place));
+          } else {
+            std::string rec = CombRecordOf(*layouts[kind], key);
+            for (int i = 1; i <= 20; ++i) {
+              PutEntry(rec, *layouts[kind], i, odds_text(layouts[kind]->odds_width), i);
+            }
+            records.push_back(rec);
+          }
+        }
+      }
+    }
+    std::shuffle(records.begin(), records.end(), random);
+    bytes[static_cast<size_t>(kind)] = Join(records);
+  }
+  const char* suffixes[] = {".jvO1a", ".jvO2a", ".jvO4a", ".jvO5a", ".jvO6a"};
+  for (int kind = 0; kind < 5; ++kind) WriteOdds(suffixes[kind], bytes[static_cast<size_t>(kind)]);
+
+  const store::DayOddsFiles files(store_, prefix_);
+  for (int s = 0; s < 36; ++s) {
+    day_->OzTargetSlot = s;
+    store::ImportOdds(*day_, files);
+  }
+  const int lengths[] = {store::kO1Length, store::kO2Length, store::kO4Length, store::kO5Length,
+                         store::kO6Length};
+  for (int s = 0; s < 36; ++s) {
+    const std::string views[] = {std::string(day_->O1aRec[s].Text()),
+                                 std::string(day_->O2aRec[s].Text()),
+                                 std::string(day_->O4aRec[s].Text()),
+                                 std::string(day_->O5aRec[s].Text()),
+                                 std::string(day_->O6aRec[s].Text())};
+    for (int kind = 0; kind < 5; ++kind) {
+      std::string expected = ScanForRace(bytes[static_cast<size_t>(kind)], lengths[kind],
+                                         ras[static_cast<size_t>(s)]);
+      if (expected.empty()) expected.assign(static_cast<size_t>(lengths[kind]), ' ');
+      EXPECT_EQ(views[kind], expected) << "slot " << s << " kind " << kind;
+    }
+    // The values come from the record found.
+    const std::string o2 = views[1];
+    const double first = store::OddsValue(std::string_view(o2).substr(44, 6));
+    EXPECT_EQ(Work(s).AsaUROdds[1], first) << "slot " << s;
+    if (day_->O1aRec[s].Int(26, 2) > 0) {
+      EXPECT_GT(Work(s).AsaWinOdds[0], 0) << "slot " << s;
+    } else {
+      EXPECT_EQ(Work(s).AsaWinOdds[0], 0) << "slot " << s;
+    }
+  }
+}
+
+}  // namespace
