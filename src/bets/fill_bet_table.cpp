@@ -1,0 +1,133 @@
+#include "bets/fill_bet_table.h"
+
+#include <algorithm>
+
+#include "bets/cell_format.h"
+#include "bets/payout_check.h"
+#include "codes/errors.h"
+
+namespace bets {
+namespace {
+
+// Widths of the three parts of a packed entry.
+struct EntryShape {
+  int comb;
+  int odds;
+  int popularity;
+};
+
+EntryShape ShapeOf(BetLayout layout) {
+  return layout == BetLayout::Pair ? EntryShape{5, 7, 3} : EntryShape{8, 9, 4};
+}
+
+// The race's odds and popularity of one combination of the table's type.
+struct CombMarket {
+  double odds = 0;
+  int popularity = 0;
+};
+
+CombMarket MarketOf(codes::BetType type, int index, const store::RaceWork& work) {
+  switch (type) {
+    case codes::BetType::UR:
+      return {work.AsaUROdds[index], work.AsaURPop[index]};
+    case codes::BetType::UT:
+      return {work.AsaUTOdds[index], work.AsaUTPop[index]};
+    case codes::BetType::SRF:
+      return {work.AsaSRFOdds[index], work.AsaSRFPop[index]};
+    case codes::BetType::SRT:
+      return {work.AsaSRTOdds[index], work.AsaSRTPop[index]};
+    default:
+      throw codes::LogicError("no odds of this bet type in a race's work block");
+  }
+}
+
+int IndexOf(codes::BetType type, std::string_view text) {
+  switch (type) {
+    case codes::BetType::UR:
+      return codes::URIndexOf(text);
+    case codes::BetType::UT:
+      return codes::UTIndexOf(text);
+    case codes::BetType::SRF:
+      return codes::SRFIndexOf(text);
+    case codes::BetType::SRT:
+      return codes::SRTIndexOf(text);
+    default:
+      throw codes::LogicError("no bet table for this bet type");
+  }
+}
+
+void BuildEntries(const BetTable& table, const SortedTextList& candidates,
+                  const store::RaceWork& work, SortedTextList& entries) {
+  entries.Clear();
+  for (const std::string& text : candidates) {
+    const int index = IndexOf(table.Type(), text);
+    if (index < 1 || index > codes::CombCount(table.Type())) continue;
+    const CombMarket market = MarketOf(table.Type(), index, work);
+    if (!(market.odds > 0)) continue;
+    entries.Add(BetEntryText(table.Layout(), text, market.odds, market.popularity));
+  }
+}
+
+void WriteRows(BetTable& table, const SortedTextList& entries) {
+  const int shown = table.Layout() == BetLayout::Triple ? std::min(entries.Size(), kMaxBetRows)
+                                                        : entries.Size();
+  table.SetRowCount(std::max(shown + 1, 2));
+  const EntryShape shape = ShapeOf(table.Layout());
+  for (int k = 0; k < shown; ++k) {
+    const std::string_view entry = entries[k];
+    const auto odds_at = static_cast<std::size_t>(shape.comb);
+    const auto pop_at = odds_at + static_cast<std::size_t>(shape.odds);
+    table.SetCell(k + 1, kNoCol, FormatInt(k + 1, table.NoWidth()));
+    table.SetCell(k + 1, kCombCol, std::string(entry.substr(0, odds_at)));
+    table.SetCell(k + 1, kOddsCol,
+                  std::string(entry.substr(odds_at, static_cast<std::size_t>(shape.odds))));
+    table.SetCell(k + 1, kPopularityCol, std::string(entry.substr(pop_at)));
+  }
+}
+
+}  // namespace
+
+FillTail StakeAndCheckTail(StakeMode mode, int amount, const store::RacePayouts& payouts) {
+  return FillTail{
+      [mode, amount](BetTable& table) { AllocateStakes(mode, amount, table); },
+      [&payouts](BetTable& table) { PayoutCheck(table, payouts); },
+  };
+}
+
+void ClearBetTable(BetTable& table) {
+  for (int row = 1; row < table.RowCount(); ++row) {
+    for (int col = 0; col < table.ColCount(); ++col) table.SetCell(row, col, "");
+  }
+  table.SetRowCount(2);
+  table.Summary().ClearTexts();
+}
+
+std::string BetEntryText(BetLayout layout, std::string_view comb_text, double odds,
+                         int popularity) {
+  const EntryShape shape = ShapeOf(layout);
+  if (static_cast<int>(comb_text.size()) != shape.comb) {
+    throw codes::LogicError("a bet entry needs a combination text of " +
+                            std::to_string(shape.comb) + " characters, not \"" +
+                            std::string(comb_text) + "\"");
+  }
+  std::string entry(comb_text);
+  entry += FormatFixed(odds, shape.odds, 1);
+  entry += FormatInt(popularity, shape.popularity);
+  // An odds or popularity wider than its part would shift the parts the table cuts out.
+  if (static_cast<int>(entry.size()) != shape.comb + shape.odds + shape.popularity) {
+    throw codes::LogicError("odds " + std::to_string(odds) + " or popularity " +
+                            std::to_string(popularity) + " too wide for a bet entry");
+  }
+  return entry;
+}
+
+void FillBetTable(BetTable& table, const SortedTextList& candidates, const store::RaceWork& work,
+                  SortedTextList& entries, const FillTail& tail) {
+  ClearBetTable(table);
+  BuildEntries(table, candidates, work, entries);
+  WriteRows(table, entries);
+  if (tail.Allocate) tail.Allocate(table);
+  if (tail.Check) tail.Check(table);
+}
+
+}  // namespace bets
