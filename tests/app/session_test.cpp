@@ -157,6 +157,60 @@ TEST_F(SessionTest, SelectingARaceOutsideTheListIsAnError) {
   EXPECT_THROW(session_.SelectRace(0), codes::LogicError);
 }
 
+// Stores the favourite of race `race` at 東京 on 2024年05月12日 with its finishing place.
+void StoreFavourite(store::RecordStore& store, int race, const char* place) {
+  std::string se = testsupport::SeOf(KeyOf("20240512", "05", race), 1);
+  testsupport::Put(se, 364, "01");
+  testsupport::Put(se, 335, place);
+  store.StoreRunnerRecord(store.Disk(), se, true);
+}
+
+TEST_F(SessionTest, TheDayBeforeInTheDateListGivesThePreviousDayCounts) {
+  Start();
+  testsupport::StoreDay(session_.Store(), "20240512", {{"05", 1, 8}, {"05", 2, 8}, {"05", 3, 8}});
+  StoreFavourite(session_.Store(), 1, "01");
+  StoreFavourite(session_.Store(), 2, "01");
+  StoreFavourite(session_.Store(), 3, "02");
+  testsupport::StoreDay(session_.Store(), kYmd, testsupport::TwelveRacesAt({"05", "08"}));
+  session_.BuildDateList();
+
+  ASSERT_EQ(session_.ChooseDate(Day()), app::LoadResult::kLoaded);
+  EXPECT_EQ(session_.Day().PreDayFav1st[1], 2);
+  EXPECT_EQ(session_.Day().PreDayFav2nd[1], 1);
+  EXPECT_EQ(session_.Day().PreDayPresent[1], 1);
+  EXPECT_EQ(session_.Day().PreDayPresent[2], 0);
+
+  // The oldest day has no day before it: its counts are cleared.
+  ASSERT_EQ(session_.ChooseDate(Day("20240512")), app::LoadResult::kLoaded);
+  EXPECT_EQ(session_.Day().PreDayFav1st[1], 0);
+  EXPECT_EQ(session_.Day().PreDayPresent[1], 0);
+}
+
+TEST_F(SessionTest, ABadRunnerFileOfTheDayBeforeRejectsTheLoad) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, testsupport::TwelveRacesAt({"05", "08"}));
+  testsupport::WriteFileBytes(Data("2024年05月12日東京.jvSEr"), std::string(600, ' '));
+  testsupport::WriteFileBytes(Data("2024年05月12日.jvRA"), "");
+  session_.BuildDateList();
+  EXPECT_EQ(session_.ChooseDate(Day()), app::LoadResult::kRejected);
+  EXPECT_NE(prompts_.InformsUtf8().back().find("2024年05月12日東京.jvSEr"), std::string::npos);
+  EXPECT_TRUE(session_.DatList.Items.empty());
+}
+
+TEST_F(SessionTest, AnOddsTextThatIsNoNumberStopsTheLoadWithoutAChoosableRace) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, {{"05", 1, 8}});
+  std::string o1 = testsupport::RecordWithKey("O1", store::kO1Length, '1', KeyOf(kYmd, "05", 1));
+  testsupport::Put(o1, 44, "011x3401");
+  testsupport::WriteFileBytes(Data("2024年05月18日.jvO1a"), o1);
+  RecordHooks();
+  EXPECT_EQ(session_.ChooseDate(Day()), app::LoadResult::kFailed);
+  EXPECT_EQ(prompts_.beeps, 1);
+  EXPECT_TRUE(session_.DatList.Items.empty());
+  EXPECT_FALSE(session_.PageControl1Visible);
+  EXPECT_EQ(hooks_, std::vector<std::string>{"start"});
+}
+
 // A bad day 2024年05月19日 and the file its message must name.
 struct BadSessionDay {
   const char* name;
