@@ -105,6 +105,22 @@ TEST_F(SessionTest, ALoadRunsEveryStepAndShowsTheFirstRace) {
   EXPECT_EQ(prompts_.beeps, 0);
 }
 
+TEST_F(SessionTest, TheMarksComeFromTheMorningOddsOfEveryRace) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, {{"05", 1, 8}, {"05", 2, 8}});
+  testsupport::WriteFileBytes(Data("2024年05月18日.jvO1a"),
+                              testsupport::O1Of(KeyOf(kYmd, "05", 1), {15, 30, 60, 100}) +
+                                  testsupport::O1Of(KeyOf(kYmd, "05", 2), {90, 20, 40, 100}));
+  ASSERT_EQ(session_.ChooseDate(Day()), app::LoadResult::kLoaded);
+  const store::RaceDay& day = session_.Day();
+  EXPECT_DOUBLE_EQ(day.Work[0].OzAve123, 3.5);
+  EXPECT_DOUBLE_EQ(day.Work[1].OzAve123, 5.0);
+  EXPECT_EQ(day.Work[0].URTaisho, 1);
+  EXPECT_EQ(day.Work[1].URTaisho, 2);
+  EXPECT_EQ(day.Work[1].AsaWinRank[0], 3);
+  EXPECT_EQ(day.Work[1].AsaWinRank[1], 1);
+}
+
 TEST_F(SessionTest, TheStakeListTakesTheDefaultAmountOfTheSettings) {
   Start();
   session_.Settings().SetDefaultAmount(5000);

@@ -62,6 +62,15 @@ TEST_F(DayCommandTest, DayPrintsTheRaceListVenuesAndMarks) {
                      R"("races":[)" + race0 + "," + race1 + "]}\n");
 }
 
+TEST_F(DayCommandTest, TheMarksAreThoseOfTheAnalysisAfterTheLoad) {
+  testsupport::WriteFileBytes(store_.DataFolder() / "2024年05月18日.jvO1a",
+                              testsupport::O1Of(testsupport::KeyOf("20240518", "05", 11),
+                                                {15, 30, 60, 100}));
+  CliRun run = RunCli(home_, "day --day 2024年05月18日 --json");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find(R"({"slot":0,"OzAve123":3.5,)"), std::string::npos) << run.out;
+}
+
 TEST_F(DayCommandTest, AMissingDayPrintsTheMessageAndFails) {
   CliRun run = RunCli(home_, "day --day 2024年05月19日 --json");
   EXPECT_EQ(run.status, 1);

@@ -1,5 +1,6 @@
 #include "race_day_files.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "store/record_lengths.h"
@@ -35,6 +36,19 @@ std::string HrOf(std::string_view key, int horse) {
   PutNumber(hr, 105, 9, 560);
   PutNumber(hr, 114, 2, 3);
   return hr;
+}
+
+std::string O1Of(std::string_view key, const std::vector<int>& win_tenths) {
+  std::string o1 = RecordWithKey("O1", store::kO1Length, '1', key);
+  for (size_t k = 0; k < win_tenths.size(); ++k) {
+    const int pos = static_cast<int>(k);
+    PutNumber(o1, 44 + 8 * pos, 2, pos + 1);
+    PutNumber(o1, 46 + 8 * pos, 4, win_tenths[k]);
+    PutNumber(o1, 268 + 12 * pos, 2, pos + 1);
+    PutNumber(o1, 270 + 12 * pos, 4, std::max(10, win_tenths[k] / 3));
+    PutNumber(o1, 274 + 12 * pos, 4, std::max(10, win_tenths[k] / 2));
+  }
+  return o1;
 }
 
 void StoreDay(store::RecordStore& store, std::string_view ymd, const std::vector<TestRace>& races,

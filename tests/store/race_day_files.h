@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/record_store.h"
 
@@ -18,6 +19,10 @@ std::string RaOf(std::string_view key, int runners, std::string_view post_time =
 std::string SeOf(std::string_view key, int horse);
 /// An HR record whose 単勝 entry pays `horse`.
 std::string HrOf(std::string_view key, int horse = 1);
+
+/// An O1 record whose runner k has win odds `win_tenths[k]` (tenths) and place low
+/// odds of a third of them (at least 1.0).
+std::string O1Of(std::string_view key, const std::vector<int>& win_tenths);
 
 /// A race of a test day.
 struct TestRace {
