@@ -94,6 +94,7 @@ void StoredPull::Start() {
   static const std::string kDownloadingNow = codes::Sj("ダウンロード中・・・");
 
   prompts_.Inform(JapaneseMoment(start_moment_) + kStartTail);
+  outcome_ = Outcome::kNone;
   poll_timer_ = false;
   cancelled_ = false;
   closing_ = false;
@@ -110,11 +111,13 @@ void StoredPull::Start() {
       jv_.JVOpen("RACE", fromtime, 1, read_count_, download_count_, last_time_stamp_);
   if (result == kNothingNewer || (result == 0 && read_count_ == 0)) {
     Fail(kNothingNew);
+    outcome_ = Outcome::kNothingNewer;
     CloseStep();
     return;
   }
   if (result != 0) {
     Fail(kOpenError + ResultMessage("JVOpen", result));
+    outcome_ = Outcome::kFailed;
     CloseStep();
     return;
   }
@@ -143,6 +146,7 @@ void StoredPull::Poll() {
   const int done = jv_.JVStatus();
   if (done < 0) {
     Fail(kStatusError + ResultMessage("JVStatus", done));
+    outcome_ = Outcome::kFailed;
     poll_timer_ = false;
     CloseStep();
     return;
@@ -183,6 +187,7 @@ void StoredPull::ReadLoop() {
     FlushFiles();
   } catch (...) {
     // A file error ends the pull; what was read before it is still written.
+    outcome_ = Outcome::kFailed;
     try {
       FlushFiles();
     } catch (...) {  // the first failure is the one reported
@@ -222,6 +227,7 @@ bool StoredPull::ReadStep(std::string& buff, std::string& filename) {
       return true;
     default:
       Fail(kReadError + ResultMessage("JVRead", result));
+      outcome_ = Outcome::kFailed;
       return false;
   }
 }
@@ -249,6 +255,7 @@ void StoredPull::ReachEnd() {
     settings_.SetLastTime(moment);
   }
   Status(kMade);
+  outcome_ = Outcome::kCompleted;
 }
 
 void StoredPull::FlushFiles() {
@@ -261,6 +268,7 @@ void StoredPull::CloseStep() {
   const int result = jv_.JVClose();
   if (result != 0) {
     Fail(kCloseError + ResultMessage("JVClose", result));
+    outcome_ = Outcome::kFailed;
   } else {
     prompts_.Beep();
   }
@@ -274,6 +282,7 @@ void StoredPull::Cancel() {
   poll_timer_ = false;
   jv_.JVCancel();
   cancelled_ = true;
+  outcome_ = Outcome::kCancelled;
   prompts_.Beep();
   prompts_.Inform(kCancelled);
   Status(kCancelled);
@@ -292,6 +301,7 @@ void StoredPull::Close() {
     // files and closes the stream; the dialog closes after that.
     cancelled_ = true;
     closing_ = true;
+    outcome_ = Outcome::kCancelled;
     return;
   }
   if (phase_ == Phase::kDownloading) {

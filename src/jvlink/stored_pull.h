@@ -39,6 +39,8 @@ class StoredPull {
   static constexpr const char* kReadBar = "GetDataRead";
 
   enum class Phase { kIdle, kDownloading, kReading };
+  /// How the last start ended.
+  enum class Outcome { kNone, kCompleted, kNothingNewer, kCancelled, kFailed };
 
   /// Opening the dialog: the start moment is `JvDataGet`/`LastTime` (default now
   /// minus 7 days; a value that is not a date-time gives the default too).
@@ -72,6 +74,7 @@ class StoredPull {
   void SetOnClosed(std::function<void()> on_closed) { on_closed_ = std::move(on_closed); }
 
   Phase phase() const { return phase_; }
+  Outcome outcome() const { return outcome_; }
   /// The records of the last read loop.
   const PullCounts& Counts() const { return counts_; }
   int ReadCount() const { return read_count_; }
@@ -110,6 +113,7 @@ class StoredPull {
   bool poll_timer_ = false;
   bool closing_ = false;
   Phase phase_ = Phase::kIdle;
+  Outcome outcome_ = Outcome::kNone;
   PullCounts counts_;
 };
 

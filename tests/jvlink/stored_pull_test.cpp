@@ -204,6 +204,7 @@ TEST_F(StoredPullTest, NothingDownloadedReadsAtOnceWithTheExactTexts) {
                                     "取込件数:2件、破棄件数:0件（うち不正なレコード:0件）",
                                 }));
   EXPECT_FALSE(pull->PollTimerRunning());
+  EXPECT_EQ(pull->outcome(), StoredPull::Outcome::kCompleted);
   EXPECT_EQ(prompts.events.back(), "beep");  // the end signal of the close step
   EXPECT_EQ(prompts.bars[StoredPull::kReadBar], (std::pair<int, int>{0, 2}));
   EXPECT_TRUE(fs::exists(DayFile("2024年05月18日.jvRA")));
@@ -242,7 +243,9 @@ TEST_F(StoredPullTest, NothingNewerWhetherOpenSaysSoOrOffersNoFiles) {
     link.open_result = result;
     link.read_count = count;
     prompts.events.clear();
-    Open(link)->Start();
+    auto pull = Open(link);
+    pull->Start();
+    EXPECT_EQ(pull->outcome(), StoredPull::Outcome::kNothingNewer);
     EXPECT_EQ(std::vector<std::string>(prompts.events.begin() + 1, prompts.events.end()),
               (std::vector<std::string>{"beep", "inform:最新のデータがありません。", "beep"}))
         << result;
@@ -288,6 +291,7 @@ TEST_P(PullFailureTest, ShowsThePrefixAndResultMessageAfterABeep) {
   EXPECT_EQ(*(it - 1), "beep");
   if (c.failing != Failing::kSetUI) {
     EXPECT_EQ(jv.calls.back(), "JVClose");
+    EXPECT_EQ(pull->outcome(), StoredPull::Outcome::kFailed);
   }
   EXPECT_EQ(StoredLastTime(), c.failing == Failing::kClose ? "2024/05/18 10:30:00"
                                                             : "2024/05/11 10:30:00");
@@ -333,6 +337,7 @@ TEST_F(StoredPullTest, CancelDuringReadingStopsAtTheNextTurnAndKeepsWhatWasRead)
   };
   pull->Start();
   EXPECT_EQ(jv.read_calls, 1);
+  EXPECT_EQ(pull->outcome(), StoredPull::Outcome::kCancelled);
   EXPECT_EQ(jv.calls, (std::vector<std::string>{"JVOpen RACE 20240511090000 1", "JVCancel",
                                                 "JVClose"}));
   EXPECT_EQ(testsupport::ReadFileBytes(DayFile("2024年05月18日.jvRA")).size(),

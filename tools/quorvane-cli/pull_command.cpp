@@ -1,12 +1,102 @@
+#include <chrono>
+#include <filesystem>
 #include <iostream>
+#include <string>
+#include <thread>
 
+#include "app/clock.h"
+#include "cli_session.h"
+#include "codes/cp932.h"
 #include "commands.h"
+#include "jvlink/feed_jv_link.h"
+#include "jvlink/result_message.h"
+#include "jvlink/stored_pull.h"
 
 namespace cli {
+namespace {
 
-int RunPull(const CliArgs&) {
-  std::cerr << "quorvane-cli pull: not built yet\n";
-  return 1;
+// Two registration codes and the product name, each followed by "/", then the version.
+constexpr const char* kSid = "QV000001/QV000002/Quorvane/Version.1.13";
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
+
+// The dialog on the terminal: its status lines and its two bars, without the record
+// label (one line a record would bury everything else).
+class PullPrompts : public app::UserPrompts {
+ public:
+  explicit PullPrompts(app::UserPrompts& console) : console_(console) {}
+  void Beep() override { console_.Beep(); }
+  void Inform(const std::string& text) override { console_.Inform(text); }
+  bool Confirm(const std::string& text) override { return console_.Confirm(text); }
+  void SetStatus(const std::string& where, const std::string& text) override {
+    if (where != jvlink::StoredPull::kRecordLabel) console_.SetStatus(where, text);
+  }
+  void SetProgress(const std::string& where, int position, int maximum) override {
+    // Both bars are set back to 0 at the end; a bar at 0 says nothing on a terminal.
+    if (position <= 0) return;
+    console_.SetProgress(where == jvlink::StoredPull::kReadBar ? "read" : "download", position,
+                         maximum);
+  }
+  void ProcessEvents() override { console_.ProcessEvents(); }
+
+ private:
+  app::UserPrompts& console_;
+};
+
+app::LocalTime StartMomentArgument(const std::string& text) {
+  app::LocalTime moment;
+  if (!app::ParseLocalTime(text.c_str(), moment)) {
+    throw UsageError("--from takes a moment written \"yyyy/mm/dd hh:nn:ss\", not \"" + text +
+                     "\"");
+  }
+  return moment;
+}
+
+int ExitStatus(jvlink::StoredPull::Outcome outcome) {
+  using Outcome = jvlink::StoredPull::Outcome;
+  return outcome == Outcome::kCompleted || outcome == Outcome::kNothingNewer ? 0 : 1;
+}
+
+}  // namespace
+
+// The "JVデータ取得" button: the data-pull dialog opened, "データ取込" pressed, the poll
+// timer run until the pull ends, then the dialog closed (the date list is rebuilt).
+int RunPull(const CliArgs& args) {
+  args.Expect({"--from", "--feed"}, {"--final-odds"});
+  const std::filesystem::path feed = args.Get("--feed").value_or(args.home() + "/feed");
+  std::optional<app::LocalTime> from;
+  if (auto text = args.Get("--from")) from = StartMomentArgument(*text);
+
+  if (!jvlink::FeedJVLink::IsInstalled(feed)) {
+    std::cerr << codes::SjisToUtf8(
+                     codes::Sj("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
+              << " (" << feed.string() << ")\n";
+    return 1;
+  }
+  app::SystemClock link_clock;
+  jvlink::FeedJVLink link(feed, link_clock);
+  CliSession cli(args, false, &link);
+  app::Session& session = cli.session();
+  if (int r = link.JVInit(kSid); r != 0) {
+    cli.prompts().Inform(codes::Sj("JVInitエラー：") + jvlink::ResultMessage("JVInit", r));
+  }
+
+  PullPrompts prompts(cli.prompts());
+  jvlink::StoredPull pull(link, prompts, session.Settings(), cli.clock(), session.Store());
+  pull.SetOnClosed([&session] {
+    session.DatList = {};
+    session.PageControl1Visible = false;
+    session.BuildDateList();
+  });
+  if (from) pull.SetStartMoment(*from);
+  pull.SetFinalOdds(args.Has("--final-odds"));
+
+  pull.Start();
+  while (pull.PollTimerRunning()) {
+    std::this_thread::sleep_for(kPollInterval);
+    pull.Poll();
+  }
+  pull.Close();
+  return ExitStatus(pull.outcome());
 }
 
 }  // namespace cli
