@@ -9,7 +9,7 @@ bin=build/tools/quorvane-cli
 home=build/tools/quorvane-cli
 from=$(date -d '56 days ago' +%Y%m%d)
 "$bin/quorvane-cli" feed --out "$home/feed" --from "$from" --days 57 --today
-"$bin/quorvane-cli" --home "$home" pull
+"$bin/quorvane-cli" --home "$home" pull --final-odds
 "$bin/quorvane-cli" --home "$home" days
 day=$("$bin/quorvane-cli" --home "$home" days | head -n 1)
 "$bin/quorvane-cli" --home "$home" race --day "$day" --slot 10 --logic A --json
