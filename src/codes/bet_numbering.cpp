@@ -10,9 +10,9 @@
 namespace codes {
 namespace {
 
-constexpr int kPairsPerFirst = kMaxHorse - 1;                           // exacta: 17
-constexpr int kTriplesPerFirst = (kMaxHorse - 1) * (kMaxHorse - 2);     // trifecta: 272
-constexpr int kTriplesPerSecond = kMaxHorse - 2;                        // trifecta: 16
+constexpr int kPairsPerFirst = kMaxHorse - 1;                        // exacta: 17
+constexpr int kTriplesPerFirst = (kMaxHorse - 1) * (kMaxHorse - 2);  // trifecta: 272
+constexpr int kTriplesPerSecond = kMaxHorse - 2;                     // trifecta: 16
 
 // One number of a combination text: exactly "%2d" of a value in 1..max, so " 5" and
 // "12" are read but "05", "5 " and " 0" are not.
@@ -157,13 +157,19 @@ std::string SRTText(int index) {
 int CombCount(BetType type) {
   switch (type) {
     case BetType::Tan:
-    case BetType::Fuk: return kMaxHorse;
-    case BetType::WR: return kMaxBracket * (kMaxBracket + 1) / 2;
+    case BetType::Fuk:
+      return kMaxHorse;
+    case BetType::WR:
+      return kMaxBracket * (kMaxBracket + 1) / 2;
     case BetType::UR:
-    case BetType::WD: return kMaxHorse * (kMaxHorse - 1) / 2;
-    case BetType::UT: return kMaxHorse * (kMaxHorse - 1);
-    case BetType::SRF: return kMaxHorse * (kMaxHorse - 1) * (kMaxHorse - 2) / 6;
-    case BetType::SRT: return kMaxHorse * (kMaxHorse - 1) * (kMaxHorse - 2);
+    case BetType::WD:
+      return kMaxHorse * (kMaxHorse - 1) / 2;
+    case BetType::UT:
+      return kMaxHorse * (kMaxHorse - 1);
+    case BetType::SRF:
+      return kMaxHorse * (kMaxHorse - 1) * (kMaxHorse - 2) / 6;
+    case BetType::SRT:
+      return kMaxHorse * (kMaxHorse - 1) * (kMaxHorse - 2);
   }
   throw LogicError("unknown bet type " + std::to_string(static_cast<int>(type)));
 }
@@ -184,13 +190,19 @@ std::string CombText(BetType type, int index) {
   CheckIndex(index, 1, CombCount(type), "combination");
   switch (type) {
     case BetType::Tan:
-    case BetType::Fuk: return NumberText(index);
-    case BetType::WR: return WRText(index);
+    case BetType::Fuk:
+      return NumberText(index);
+    case BetType::WR:
+      return WRText(index);
     case BetType::UR:
-    case BetType::WD: return URText(index);
-    case BetType::UT: return UTText(index);
-    case BetType::SRF: return SRFText(index);
-    case BetType::SRT: return SRTText(index);
+    case BetType::WD:
+      return URText(index);
+    case BetType::UT:
+      return UTText(index);
+    case BetType::SRF:
+      return SRFText(index);
+    case BetType::SRT:
+      return SRTText(index);
   }
   throw LogicError("unknown bet type " + std::to_string(static_cast<int>(type)));
 }
@@ -198,13 +210,19 @@ std::string CombText(BetType type, int index) {
 int CombIndex(BetType type, std::string_view text) {
   switch (type) {
     case BetType::Tan:
-    case BetType::Fuk: return SingleIndex(text);
-    case BetType::WR: return WRIndex(text);
+    case BetType::Fuk:
+      return SingleIndex(text);
+    case BetType::WR:
+      return WRIndex(text);
     case BetType::UR:
-    case BetType::WD: return URIndex(text);
-    case BetType::UT: return UTIndex(text);
-    case BetType::SRF: return SRFIndex(text);
-    case BetType::SRT: return SRTIndex(text);
+    case BetType::WD:
+      return URIndex(text);
+    case BetType::UT:
+      return UTIndex(text);
+    case BetType::SRF:
+      return SRFIndex(text);
+    case BetType::SRT:
+      return SRTIndex(text);
   }
   throw LogicError("unknown bet type " + std::to_string(static_cast<int>(type)));
 }

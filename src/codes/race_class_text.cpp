@@ -44,16 +44,21 @@ std::string RaceClassHeader(std::string_view race_type, std::string_view two_yea
   const std::string five = age + ClassText(five_year_old_up);
   switch (NumericValue(race_type)) {
     case 11:
-    case 21: return two;
+    case 21:
+      return two;
     case 12:
-    case 22: return three;
+    case 22:
+      return three;
     case 13:
     case 18:
-    case 23: return IsWinnerClass(three_year_old) ? JoinAges({three, four, five}) : three;
+    case 23:
+      return IsWinnerClass(three_year_old) ? JoinAges({three, four, five}) : three;
     case 14:
     case 19:
-    case 24: return IsWinnerClass(four_year_old) ? JoinAges({four, five}) : four;
-    default: return {};
+    case 24:
+      return IsWinnerClass(four_year_old) ? JoinAges({four, five}) : four;
+    default:
+      return {};
   }
 }
 

@@ -136,7 +136,7 @@ TEST_P(CombRoundTripTest, EveryIndexIsTheLexicographicPosition) {
 TEST_P(CombRoundTripTest, AcceptsNoOtherNumberTexts) {
   const BetType type = GetParam();
   const std::vector<std::string> valid = EnumerateInOrder(type);
-  const int width = type == BetType::SRF || type == BetType::SRT ? 3
+  const int width = type == BetType::SRF || type == BetType::SRT   ? 3
                     : type == BetType::Tan || type == BetType::Fuk ? 1
                                                                    : 2;
   int accepted = 0;
@@ -160,8 +160,7 @@ TEST_P(CombRoundTripTest, IndexOutsideTheCountIsALogicError) {
 
 INSTANTIATE_TEST_SUITE_P(AllTypes, CombRoundTripTest,
                          ::testing::Values(BetType::Tan, BetType::Fuk, BetType::WR, BetType::UR,
-                                           BetType::WD, BetType::UT, BetType::SRF,
-                                           BetType::SRT));
+                                           BetType::WD, BetType::UT, BetType::SRF, BetType::SRT));
 
 TEST(CombCount, CoversTheFullField) {
   EXPECT_EQ(CombCount(BetType::WR), 36);

@@ -20,7 +20,8 @@ struct CodeCase {
 };
 void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name << " \"" << c.field << '"'; }
 
-#define CODE_CASE(fn, field, text) CodeCase{#fn, &fn, field, text}
+#define CODE_CASE(fn, field, text) \
+  CodeCase { #fn, &fn, field, text }
 
 class CodeTableTest : public ::testing::TestWithParam<CodeCase> {};
 
