@@ -17,7 +17,7 @@ namespace {
 // Where the odds and popularity of combination i lie in a record:
 // entry i starts at first + entry_length * (i - 1).
 struct CombOddsLayout {
-  const char* name;
+  const char* entry_name;
   int first;
   int entry_length;
   int odds_offset;
@@ -27,10 +27,10 @@ struct CombOddsLayout {
 };
 
 // clang-format off
-constexpr CombOddsLayout kQuinellaLayout{"quinella", 41, 13, 4, 6, 10, 3};
-constexpr CombOddsLayout kExactaLayout  {"exacta",   41, 13, 4, 6, 10, 3};
-constexpr CombOddsLayout kTrioLayout    {"trio",     41, 15, 6, 6, 12, 3};
-constexpr CombOddsLayout kTrifectaLayout{"trifecta", 41, 17, 6, 7, 13, 4};
+constexpr CombOddsLayout kQuinellaLayout{"quinella entry", 41, 13, 4, 6, 10, 3};
+constexpr CombOddsLayout kExactaLayout  {"exacta entry",   41, 13, 4, 6, 10, 3};
+constexpr CombOddsLayout kTrioLayout    {"trio entry",     41, 15, 6, 6, 12, 3};
+constexpr CombOddsLayout kTrifectaLayout{"trifecta entry", 41, 17, 6, 7, 13, 4};
 // clang-format on
 
 // O1 entries of runner k: win odds at 46 + 8k, place low odds at 270 + 12k, 4 characters.
@@ -40,13 +40,15 @@ constexpr int kPlaceLowAt = 270;
 constexpr int kPlaceEntryLength = 12;
 constexpr int kO1OddsWidth = 4;
 
-// The conversion of one odds text, with the file and the entry named when it fails.
+// The conversion of one odds text, with the file and the entry ("quinella entry 12")
+// named when it fails.
 double ConvertOdds(std::string_view text, const DayOddsFiles& odds, OddsKind kind,
-                   const std::string& what) {
+                   const char* entry_kind, int entry) {
   try {
     return OddsValue(text);
   } catch (const codes::InputError& e) {
-    throw codes::InputError(PathText(odds.File(kind)) + ": " + what + ": " + e.what());
+    throw codes::InputError(PathText(odds.File(kind)) + ": " + entry_kind + " " +
+                            std::to_string(entry) + ": " + e.what());
   }
 }
 
@@ -85,12 +87,10 @@ void ImportWinAndPlace(RaceWork& work, const O1Record& o1, int runners, const Da
   std::vector<std::pair<std::string, int>> win_order;
   std::vector<std::pair<std::string, int>> place_order;
   for (int k = 0; k < runners; ++k) {
-    const std::string what = "runner " + std::to_string(k + 1);
     work.AsaWinOdds[k] = ConvertOdds(o1.Field(kWinOddsAt + kWinEntryLength * k, kO1OddsWidth),
-                                     odds, OddsKind::O1, what + " win odds");
-    const double place = ConvertOdds(
-        o1.Field(kPlaceLowAt + kPlaceEntryLength * k, kO1OddsWidth), odds, OddsKind::O1,
-        what + " place odds");
+                                     odds, OddsKind::O1, "win odds of horse", k + 1);
+    const double place = ConvertOdds(o1.Field(kPlaceLowAt + kPlaceEntryLength * k, kO1OddsWidth),
+                                     odds, OddsKind::O1, "place odds of horse", k + 1);
     work.AsaPlaceLow[k] = place;
     // Without place odds the runner is in neither order, whatever its win odds.
     if (!IsOddsNumber(place)) continue;
@@ -112,7 +112,7 @@ void ImportCombinations(const RawRecord<N>& record, const CombOddsLayout& layout
   for (int i = OddsArray::kFirst; i <= OddsArray::kLast; ++i) {
     const int entry = layout.first + layout.entry_length * (i - 1);
     values[i] = ConvertOdds(record.Field(entry + layout.odds_offset, layout.odds_width), odds,
-                            kind, std::string(layout.name) + " entry " + std::to_string(i));
+                            kind, layout.entry_name, i);
     if (!IsOddsNumber(values[i])) continue;
     popularity[i] = record.Int(entry + layout.popularity_offset, layout.popularity_width);
     if (popularity[i] == 1 && favourite != nullptr) *favourite = values[i];
