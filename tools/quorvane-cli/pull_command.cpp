@@ -28,11 +28,22 @@ class PullPrompts : public app::UserPrompts {
   void Inform(const std::string& text) override { console_.Inform(text); }
   bool Confirm(const std::string& text) override { return console_.Confirm(text); }
   void SetStatus(const std::string& where, const std::string& text) override {
-    if (where != jvlink::StoredPull::kRecordLabel) console_.SetStatus(where, text);
+    static const std::string kReading = codes::Sj("データ読込み中．．．(");
+    static const std::string kDownloading = codes::Sj("ダウンロード中．．．(");
+    if (where == jvlink::StoredPull::kRecordLabel) return;
+    // The counts "(n/N)" of the download and of the reading are what the bar shows.
+    const bool counting = text.starts_with(kDownloading) ||
+                          (text.starts_with(kReading) && !text.starts_with(kReading + "0/"));
+    if (!counting) console_.SetStatus(where, text);
   }
   void SetProgress(const std::string& where, int position, int maximum) override {
     // Both bars are set back to 0 at the end; a bar at 0 says nothing on a terminal.
-    if (position <= 0) return;
+    if (position <= 0 || maximum <= 0) return;
+    // Redrawn at each hundredth of the way and at the end, not at every file.
+    const int step = static_cast<int>(static_cast<long long>(position) * 100 / maximum);
+    if (where == last_bar_ && step == last_step_ && position < maximum) return;
+    last_bar_ = where;
+    last_step_ = step;
     console_.SetProgress(where == jvlink::StoredPull::kReadBar ? "read" : "download", position,
                          maximum);
   }
@@ -40,6 +51,8 @@ class PullPrompts : public app::UserPrompts {
 
  private:
   app::UserPrompts& console_;
+  std::string last_bar_;
+  int last_step_ = -1;
 };
 
 app::LocalTime StartMomentArgument(const std::string& text) {
