@@ -111,8 +111,8 @@ const std::vector<std::string>& BetTable::Row(int row) const {
 void BetTable::SetRow(int row, std::vector<std::string> cells) {
   CheckRow(row);
   if (static_cast<int>(cells.size()) != ColCount()) {
-    throw codes::LogicError("a bet table row of " + std::to_string(cells.size()) +
-                            " cells where " + std::to_string(ColCount()) + " were expected");
+    throw codes::LogicError("a bet table row of " + std::to_string(cells.size()) + " cells where " +
+                            std::to_string(ColCount()) + " were expected");
   }
   rows_[static_cast<std::size_t>(row)] = std::move(cells);
 }

@@ -51,8 +51,8 @@ int TablePosition(codes::BetType type) {
 
 void SortState::PressHeader(BetTable& table, int col) {
   if (col < 1 || col >= table.ColCount()) return;
-  int& flag = flags_[static_cast<std::size_t>(TablePosition(table.Type()))]
-                    [static_cast<std::size_t>(col)];
+  int& flag =
+      flags_[static_cast<std::size_t>(TablePosition(table.Type()))][static_cast<std::size_t>(col)];
   flag = 1 - flag;
   last_column_ = col;
   SortBetTable(table, col, flag == 1);

@@ -11,7 +11,7 @@ namespace bets {
 namespace {
 
 // Bracket colours 1..8; other numbers keep the grid's normal colour.
-constexpr std::array<Rgb, 8> kBracketColours{kWhite, kGrey,  kRed,  kBlue,
+constexpr std::array<Rgb, 8> kBracketColours{kWhite,  kGrey, kRed,    kBlue,
                                              kYellow, kLime, kOrange, kFuchsia};
 
 int CellValue(std::string_view text) { return static_cast<int>(codes::NumericValue(text)); }

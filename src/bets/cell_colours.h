@@ -26,7 +26,7 @@ inline constexpr Rgb kLime{0, 255, 0};
 inline constexpr Rgb kAqua{0, 255, 255};
 inline constexpr Rgb kFuchsia{255, 0, 255};
 inline constexpr Rgb kOrange{255, 128, 0};
-inline constexpr Rgb kWindow = kWhite;               ///< a grid's normal cell colour
+inline constexpr Rgb kWindow = kWhite;                ///< a grid's normal cell colour
 inline constexpr Rgb kInfoBackground{255, 255, 225};  ///< the information background
 
 // Bet page.

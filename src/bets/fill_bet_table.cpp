@@ -69,8 +69,8 @@ void BuildEntries(const BetTable& table, const SortedTextList& candidates,
 }
 
 void WriteRows(BetTable& table, const SortedTextList& entries) {
-  const int shown = table.Layout() == BetLayout::Triple ? std::min(entries.Size(), kMaxBetRows)
-                                                        : entries.Size();
+  const int shown =
+      table.Layout() == BetLayout::Triple ? std::min(entries.Size(), kMaxBetRows) : entries.Size();
   table.SetRowCount(std::max(shown + 1, 2));
   const EntryShape shape = ShapeOf(table.Layout());
   for (int k = 0; k < shown; ++k) {

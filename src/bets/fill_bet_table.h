@@ -29,8 +29,7 @@ void ClearBetTable(BetTable& table);
 
 /// The packed entry of one bet: CombText, odds and popularity without separators —
 /// "%7.1f" and "%3d" for pairs (15 characters), "%9.1f" and "%4d" for triples (21).
-std::string BetEntryText(BetLayout layout, std::string_view comb_text, double odds,
-                         int popularity);
+std::string BetEntryText(BetLayout layout, std::string_view comb_text, double odds, int popularity);
 
 /// The common fill of every generator, once per bet type:
 ///  1. clears the table (as ClearBetTable; a no-op when the generator already did);

@@ -69,8 +69,8 @@ void PayoutCheck(BetTable& table, const store::RacePayouts& payouts) {
     return;
   }
   label.text = FormatInt(total, 8);
-  label.colour = total < CellInt(table.Summary().total.text) ? LabelColour::Red
-                                                             : LabelColour::Black;
+  label.colour =
+      total < CellInt(table.Summary().total.text) ? LabelColour::Red : LabelColour::Black;
 }
 
 void PayoutCheck(BetTable& table, const store::RaceDay& day) {

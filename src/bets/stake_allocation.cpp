@@ -53,8 +53,7 @@ long long WriteReturn(BetTable& table, int row, long long stake, long long total
 
 // R: the mean return of the counted bets as a percentage of the total stake.
 void WriteExpected(BetSummary& labels, long long sum, int n, long long total) {
-  const double rate =
-      static_cast<double>(sum) / n / static_cast<double>(total) * 100;
+  const double rate = static_cast<double>(sum) / n / static_cast<double>(total) * 100;
   labels.expected.text = FormatFixed(rate, 7, 1);
   if (rate > 100) {
     labels.expected.colour = LabelColour::Black;

@@ -17,8 +17,8 @@ using testing::TableOf;
 
 // Rows 1..5 with odds 5.0, 3.0, 5.0, 8.0, 3.0: two runs of equal odds.
 BetTable OddsTable() {
-  return TableOf(BetType::UR, {{" 1- 2", 5.0}, {" 1- 3", 3.0}, {" 1- 4", 5.0},
-                               {" 1- 5", 8.0}, {" 1- 6", 3.0}});
+  return TableOf(BetType::UR,
+                 {{" 1- 2", 5.0}, {" 1- 3", 3.0}, {" 1- 4", 5.0}, {" 1- 5", 8.0}, {" 1- 6", 3.0}});
 }
 
 std::vector<std::string> Numbers(const BetTable& table) {

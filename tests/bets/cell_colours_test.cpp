@@ -54,8 +54,7 @@ TEST_P(HorseNumberColourTest, FollowsTheTrioMarkAndTheWinOrder) {
   work->SRTaisho = c.mark;
   const int horse = std::atoi(c.horse);
   if (horse >= 1 && horse <= 18) work->AsaWinRank[horse - 1] = c.win_order;
-  EXPECT_EQ(RunnerCellStyle(3, RunnerColumn::HorseNumber, c.horse, *work).background,
-            c.background);
+  EXPECT_EQ(RunnerCellStyle(3, RunnerColumn::HorseNumber, c.horse, *work).background, c.background);
 }
 
 // clang-format off
@@ -73,8 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Marks, HorseNumberColourTest, ::testing::Values(
 
 TEST(RunnerCellStyle, BracketColours) {
   auto work = std::make_unique<store::RaceWork>();
-  const Rgb expected[] = {kWindow, kWhite, kGrey, kRed, kBlue, kYellow, kLime, kOrange, kFuchsia,
-                          kWindow};
+  const Rgb expected[] = {kWindow, kWhite, kGrey,   kRed,     kBlue,
+                          kYellow, kLime,  kOrange, kFuchsia, kWindow};
   for (int bracket = 0; bracket <= 9; ++bracket) {
     EXPECT_EQ(RunnerCellStyle(1, RunnerColumn::Bracket, FormatInt(bracket, 2), *work).background,
               expected[bracket])
@@ -85,8 +84,8 @@ TEST(RunnerCellStyle, BracketColours) {
 TEST(RunnerCellStyle, OrderAndResultNumbersAreBoldAndColoured) {
   auto work = std::make_unique<store::RaceWork>();
   const std::string blank = codes::Sj("　");
-  for (RunnerColumn col : {RunnerColumn::WinOrder, RunnerColumn::PlaceOrder,
-                           RunnerColumn::Finish, RunnerColumn::Popularity}) {
+  for (RunnerColumn col : {RunnerColumn::WinOrder, RunnerColumn::PlaceOrder, RunnerColumn::Finish,
+                           RunnerColumn::Popularity}) {
     EXPECT_TRUE(RunnerCellStyle(1, col, " 1", *work).bold);
     EXPECT_EQ(RunnerCellStyle(1, col, " 1", *work).text, kRed);
     EXPECT_EQ(RunnerCellStyle(1, col, " 2", *work).text, kBlue);

@@ -20,10 +20,18 @@ class FillBetTableTest : public ::testing::Test {
     for (int i = 1; i <= codes::CombCount(type); ++i) {
       const double odds = i + 0.5;
       switch (type) {
-        case BetType::UR: work_->AsaUROdds[i] = odds, work_->AsaURPop[i] = i; break;
-        case BetType::UT: work_->AsaUTOdds[i] = odds, work_->AsaUTPop[i] = i; break;
-        case BetType::SRF: work_->AsaSRFOdds[i] = odds, work_->AsaSRFPop[i] = i; break;
-        default: work_->AsaSRTOdds[i] = odds, work_->AsaSRTPop[i] = i; break;
+        case BetType::UR:
+          work_->AsaUROdds[i] = odds, work_->AsaURPop[i] = i;
+          break;
+        case BetType::UT:
+          work_->AsaUTOdds[i] = odds, work_->AsaUTPop[i] = i;
+          break;
+        case BetType::SRF:
+          work_->AsaSRFOdds[i] = odds, work_->AsaSRFPop[i] = i;
+          break;
+        default:
+          work_->AsaSRTOdds[i] = odds, work_->AsaSRTPop[i] = i;
+          break;
       }
     }
   }

@@ -26,8 +26,8 @@ TEST(PayoutCheck, NoPayoutsMeansNoHitAndAnEmptyLabel) {
   BetTables tables;
   for (BetType type : BetTables::kOrder) {
     BetTable& table = tables.Table(type);
-    table = TableOf(type, {{type == BetType::UR || type == BetType::UT ? " 1- 2" : " 1- 2- 3",
-                            5.0}});
+    table =
+        TableOf(type, {{type == BetType::UR || type == BetType::UT ? " 1- 2" : " 1- 2- 3", 5.0}});
     SetStakes(table, {100});
     table.Summary().returned.text = "     999";
     PayoutCheck(table, store::RacePayouts{});
