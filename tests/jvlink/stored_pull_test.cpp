@@ -13,6 +13,7 @@
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "feed_test_support.h"
+#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/result_message.h"
 #include "jvlink/write_back_line_files.h"
@@ -472,6 +473,33 @@ TEST_F(StoredPullTest, AnUnreadableFeedFileIsAReadError) {
             prompts.events.end()) << ::testing::PrintToString(prompts.events);
 }
 
+std::map<std::string, std::string> DataFiles(const fs::path& home) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::directory_iterator(home / "Data")) {
+    files[e.path().filename().string()] = testsupport::ReadFileBytes(e.path());
+  }
+  return files;
+}
+
+// One completed pull of the whole feed with the final odds; the records filed.
+long long PullWholeFeed(const fs::path& feed, const fs::path& home, const app::Clock& clock,
+                        PullWriting writing, const std::function<void(store::RecordStore&)>& before) {
+  store::RecordStore store(home, clock);
+  store.PrepareFolders();
+  before(store);
+  app::Settings settings(home / "Quorvane.ini");
+  RecordingPrompts prompts;
+  FeedJVLink link(feed, clock);
+  link.JVInit(FeedFixture::kSid);
+  StoredPull pull(link, prompts, settings, clock, store, writing);
+  pull.SetStartMoment({2024, 3, 1, 0, 0, 0});
+  pull.SetFinalOdds(true);
+  pull.Start();
+  while (pull.PollTimerRunning()) pull.Poll();
+  EXPECT_EQ(pull.outcome(), StoredPull::Outcome::kCompleted);
+  return pull.Counts().filed;
+}
+
 // Both writings over one hand-made feed, onto the same files already in the store.
 TEST(StoredPullWritingTest, BatchedAndPerRecordWritingGiveTheSameFiles) {
   FeedFixture feed;
@@ -488,37 +516,36 @@ TEST(StoredPullWritingTest, BatchedAndPerRecordWritingGiveTheSameFiles) {
   feed.Stored("20240518090000_HR20240519.jvd", day2);
   feed.Stored("20240518100000_O20240519.jvd", odds);
 
-  auto pull_into = [&](const fs::path& home, PullWriting writing) {
-    store::RecordStore store(home, feed.clock());
-    store.PrepareFolders();
-    // Files from an earlier pull, with the blank lines the store rules care about.
+  // Files from an earlier pull, with the blank lines the store rules care about.
+  auto earlier_files = [](store::RecordStore& store) {
     testsupport::WriteFileBytes(store.DataFolder() / "2024年05月18日.jvRA",
                                 "\r\n" + Ra(KeyOf("20240518", 1), '1'));
     testsupport::WriteFileBytes(store.DataFolder() / "2024年05月19日.jvHR", "\r\n");
-    app::Settings settings(home / "Quorvane.ini");
-    RecordingPrompts prompts;
-    FeedJVLink link(feed.feed(), feed.clock());
-    link.JVInit(FeedFixture::kSid);
-    StoredPull pull(link, prompts, settings, feed.clock(), store, writing);
-    pull.SetStartMoment({2024, 5, 10, 0, 0, 0});
-    pull.SetFinalOdds(true);
-    pull.Start();
-    while (pull.PollTimerRunning()) pull.Poll();
-    EXPECT_EQ(pull.Counts().filed, static_cast<long long>(day1.size() + day2.size() + odds.size()));
   };
   testsupport::TempDir batched, per_record;
-  pull_into(batched.path(), PullWriting::kBatched);
-  pull_into(per_record.path(), PullWriting::kPerRecord);
+  const long long filed =
+      PullWholeFeed(feed.feed(), batched.path(), feed.clock(), PullWriting::kBatched, earlier_files);
+  PullWholeFeed(feed.feed(), per_record.path(), feed.clock(), PullWriting::kPerRecord,
+                earlier_files);
+  EXPECT_EQ(filed, static_cast<long long>(day1.size() + day2.size() + odds.size()));
+  const auto files = DataFiles(batched.path());
+  EXPECT_EQ(files.size(), 9u);  // RA, SE, HR and six odds files
+  EXPECT_TRUE(files == DataFiles(per_record.path()));
+}
 
-  std::map<std::string, std::string> a, b;
-  for (const auto& e : fs::recursive_directory_iterator(batched.path() / "Data")) {
-    a[e.path().filename().string()] = testsupport::ReadFileBytes(e.path());
-  }
-  for (const auto& e : fs::recursive_directory_iterator(per_record.path() / "Data")) {
-    b[e.path().filename().string()] = testsupport::ReadFileBytes(e.path());
-  }
-  EXPECT_EQ(a.size(), 9u);  // RA, SE, HR and six odds files
-  EXPECT_TRUE(a == b);
+// The same on a generated race day: entries, cards, results and final odds.
+TEST(StoredPullWritingTest, BatchedAndPerRecordWritingAgreeOnAGeneratedFeed) {
+  testsupport::TempDir feed, batched, per_record;
+  feed::WriteFeed({feed.path() / "feed", 20240406, 1, 7, false});
+  app::FixedClock clock({2024, 5, 1, 12, 0, 0});
+  auto nothing = [](store::RecordStore&) {};
+  const long long filed = PullWholeFeed(feed.path() / "feed", batched.path(), clock,
+                                        PullWriting::kBatched, nothing);
+  PullWholeFeed(feed.path() / "feed", per_record.path(), clock, PullWriting::kPerRecord, nothing);
+  EXPECT_GT(filed, 1000);
+  const auto files = DataFiles(batched.path());
+  EXPECT_GE(files.size(), 9u);
+  EXPECT_TRUE(files == DataFiles(per_record.path()));
 }
 
 }  // namespace
