@@ -28,13 +28,14 @@ void AddPairRules(SortedTextList& list, const store::RaceWork& work, int runners
   }
 }
 
-// Steps 2 to 4: the quinella candidates, then the mark of a race they make a target.
+// The quinella candidates of the band, else of the fallback, then the mark of a race they
+// make a target.
 void BuildQuinellas(store::RaceWork& work, const RaceFacts& race, SortedTextList& list) {
   list.Clear();
   if (const QuinellaRow* row = FindQuinellaRow(work.URTaisho, race.side, work.OzAve123)) {
     AddPairRules(list, work, race.runners, row->rules);
   }
-  // Only an empty list counts: pairs of step 2 that later drop out for lack of odds
+  // Only an empty list counts: pairs of the band that later drop out for lack of odds
   // still keep the fallback away.
   if (race.strong_favourite != 0 && list.Empty()) {
     if (const FallbackRow* row = FindFallbackRow(race.side, race.runners)) {
@@ -52,7 +53,7 @@ void BuildExactas(const store::RaceWork& work, const RaceFacts& race, SortedText
   }
 }
 
-// Step 7: each trifecta in `trifectas`, its trio in `trios`.
+// Each trifecta in `trifectas`, its trio in `trios`.
 void BuildTriples(const store::RaceWork& work, const RaceFacts& race, SortedTextList& trifectas,
                   SortedTextList& trios) {
   trifectas.Clear();
@@ -88,10 +89,9 @@ int StrongFavourite(const store::RaceDay& day, int slot) {
 
 void LogicA(store::RaceDay& day, int slot, BetTables& tables, WorkingLists& lists,
             const FillTail& tail) {
-  // Step 1 reads everything that can fail before any table is touched.
+  // What can fail (a field too large to hold) is read before any table is touched.
   const RaceFacts race{analysis::RegisteredRunners(day, slot),
-                       VenueSideOf(analysis::VenueCodeOf(day, slot)),
-                       StrongFavourite(day, slot)};
+                       VenueSideOf(analysis::VenueCodeOf(day, slot)), StrongFavourite(day, slot)};
   store::RaceWork& work = day.Work[slot];
 
   BetTable& quinellas = tables.Table(BetType::UR);

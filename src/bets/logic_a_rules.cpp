@@ -78,8 +78,8 @@ constexpr TrifectaRow kTrifectaRows[] = {
 }  // namespace
 
 VenueSide VenueSideOf(std::string_view venue_code) {
-  const bool west = venue_code == "07" || venue_code == "08" || venue_code == "09" ||
-                    venue_code == "10";
+  const bool west =
+      venue_code == "07" || venue_code == "08" || venue_code == "09" || venue_code == "10";
   return west ? VenueSide::West : VenueSide::East;
 }
 

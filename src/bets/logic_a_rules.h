@@ -46,7 +46,7 @@ struct PairRule {
 };
 inline constexpr int kNoRule = 0;
 
-/// Step 2: the quinella rules of a race of the mark `mark` (URTaisho 1 or 2).
+/// The quinella rules of a race of the mark `mark` (URTaisho 1 or 2) and its band.
 struct QuinellaRow {
   int mark;
   VenueSide side;
@@ -54,14 +54,15 @@ struct QuinellaRow {
   std::array<PairRule, 2> rules;
 };
 
-/// Step 3: the quinella rules of a race with a strong favourite and no pair from step 2.
+/// The fallback quinella rules of a race with a strong favourite and no pair from its
+/// band.
 struct FallbackRow {
   VenueSide side;
   NumberSet field_sizes;
   std::array<PairRule, 2> rules;
 };
 
-/// Step 6: exacta pairs first-second, the first of a rank in `first`, the second another
+/// Exacta pairs first-second, the first of a rank in `first`, the second another
 /// runner of a rank in `second`.
 struct ExactaRow {
   VenueSide side;
@@ -70,7 +71,7 @@ struct ExactaRow {
   NumberSet second;
 };
 
-/// Step 7: trifectas (and their trios) of three different runners, the runner in place
+/// Trifectas (and their trios) of three different runners, the runner in place
 /// i of a rank in roles[i].
 struct TrifectaRow {
   int mark;  ///< SRTaisho 1 or 2
