@@ -27,9 +27,9 @@ using codes::Field;
 using codes::FieldInt;
 
 const std::map<std::string, int> kLengths = {
-    {"RA", 1272}, {"SE", 555},   {"HR", 719},   {"O1", 962}, {"O2", 2042},
-    {"O3", 2654}, {"O4", 4031},  {"O5", 12293}, {"O6", 83285}, {"TC", 45},
-    {"AV", 78},   {"WE", 42},    {"UM", 1609}};
+    {"RA", 1272}, {"SE", 555},  {"HR", 719},   {"O1", 962},   {"O2", 2042},
+    {"O3", 2654}, {"O4", 4031}, {"O5", 12293}, {"O6", 83285}, {"TC", 45},
+    {"AV", 78},   {"WE", 42},   {"UM", 1609}};
 
 // Splits a file into its records by the length of each record's kind; a record of an
 // unknown kind, of the wrong length or without its CR LF fails the test.
@@ -97,7 +97,8 @@ TEST_F(WeekendFeed, EveryRecordOfEveryFileHasItsLengthAndEndsInCrLf) {
   for (const fs::path& p : FilesUnder(Root())) {
     if (p.filename() == "feed.txt") continue;
     const std::string file_bytes = Read(p);
-    for (std::string_view r : Records(file_bytes, p.string())) kinds.insert(std::string(r.substr(0, 2)));
+    for (std::string_view r : Records(file_bytes, p.string()))
+      kinds.insert(std::string(r.substr(0, 2)));
   }
   EXPECT_EQ(kinds, (std::set<std::string>{"RA", "SE", "HR", "O1", "O2", "O3", "O4", "O5", "O6",
                                           "TC", "AV", "WE", "UM"}));
@@ -133,9 +134,9 @@ TEST_F(WeekendFeed, ARaceDayIsTheSameInALongerRange) {
   longer.from = 20240510;
   longer.days = 10;
   WriteFeed(longer);
-  for (const char* file : {"stored/20240517110000_CARD20240518.jvd",
-                           "stored/20240519101200_RESULT2024051905020601.jvd",
-                           "timeseries/20240519/05020611.jvO6"}) {
+  for (const char* file :
+       {"stored/20240517110000_CARD20240518.jvd",
+        "stored/20240519101200_RESULT2024051905020601.jvd", "timeseries/20240519/05020611.jvO6"}) {
     ASSERT_TRUE(fs::exists(Root() / file)) << file;
     EXPECT_EQ(Read(Root() / file), Read(longer.out / file)) << file;
   }
@@ -161,14 +162,17 @@ TEST_F(WeekendFeed, StoredFilesCarryTheDataKindsOfTheWeek) {
     std::set<std::string> kinds;
     for (const fs::path& p : Stored(e.name)) {
       const std::string file_bytes = Read(p);
-      for (std::string_view r : Records(file_bytes, p.string())) kinds.insert(std::string(r.substr(0, 3)));
+      for (std::string_view r : Records(file_bytes, p.string()))
+        kinds.insert(std::string(r.substr(0, 3)));
     }
     EXPECT_EQ(kinds, e.kinds) << e.name;
   }
   for (const fs::path& p : Stored("ENTRIES")) {
     const std::string file_bytes = Read(p);
     for (std::string_view r : Records(file_bytes, p.string())) {
-      if (r.substr(0, 2) == "SE") { EXPECT_EQ(Field(r, 28, 3), "000") << "no draw yet"; }
+      if (r.substr(0, 2) == "SE") {
+        EXPECT_EQ(Field(r, 28, 3), "000") << "no draw yet";
+      }
     }
   }
 }
@@ -178,7 +182,8 @@ TEST_F(WeekendFeed, StampsFollowTheWeekAndTheRaces) {
   std::map<std::string, std::string> first_stamp;
   for (const fs::path& p : all) {
     const std::string name = p.filename().string();
-    ASSERT_EQ(name.size() > 19 && name[14] == '_' && name.substr(name.size() - 4) == ".jvd", true) << name;
+    ASSERT_EQ(name.size() > 19 && name[14] == '_' && name.substr(name.size() - 4) == ".jvd", true)
+        << name;
     ASSERT_TRUE(codes::IsAllDigits(name.substr(0, 14))) << name;
   }
   EXPECT_EQ(Stored("ENTRIES")[0].filename(), "20240516160000_ENTRIES20240518.jvd");
@@ -205,7 +210,9 @@ TEST_F(WeekendFeed, RaceDaysHaveTwelveRacesARacecourseFromMorningToAfternoon) {
       const int runners = FieldInt(r, 882, 2);
       EXPECT_GE(runners, 5);
       EXPECT_LE(runners, 18);
-      EXPECT_EQ(Field(r, 28, 1), std::string(p.filename().string().find("CARD20240518") != std::string::npos ? "1" : "2"));
+      EXPECT_EQ(
+          Field(r, 28, 1),
+          std::string(p.filename().string().find("CARD20240518") != std::string::npos ? "1" : "2"));
     }
     EXPECT_GE(posts.size(), 2u);
     EXPECT_LE(posts.size(), 3u);
@@ -250,7 +257,8 @@ TEST_F(WeekendFeed, PayoutsFollowTheFinishingOrderAndTheFinalOdds) {
     std::map<int, std::vector<int>> by_place;
     std::string_view hr;
     for (std::string_view r : recs) {
-      if (r.substr(0, 2) == "SE" && FieldInt(r, 335, 2) > 0) by_place[FieldInt(r, 335, 2)].push_back(FieldInt(r, 29, 2));
+      if (r.substr(0, 2) == "SE" && FieldInt(r, 335, 2) > 0)
+        by_place[FieldInt(r, 335, 2)].push_back(FieldInt(r, 29, 2));
       if (r.substr(0, 2) == "HR") hr = r;
     }
     ASSERT_FALSE(hr.empty());
@@ -261,7 +269,8 @@ TEST_F(WeekendFeed, PayoutsFollowTheFinishingOrderAndTheFinalOdds) {
     if (dead_heat) continue;  // see the dead-heat table below
     const int winner = by_place[1][0], second = by_place[2][0], third = by_place[3][0];
     EXPECT_EQ(FieldInt(hr, 103, 2), winner) << key;
-    EXPECT_EQ(FieldInt(hr, 105, 9), std::max(100, FieldInt(o[0], 46 + 8 * (winner - 1), 4) * 10)) << key;
+    EXPECT_EQ(FieldInt(hr, 105, 9), std::max(100, FieldInt(o[0], 46 + 8 * (winner - 1), 4) * 10))
+        << key;
     EXPECT_EQ(FieldInt(hr, 114, 2), FieldInt(o[0], 50 + 8 * (winner - 1), 2)) << key;
     EXPECT_TRUE(codes::IsBlank(Field(hr, 116, 13))) << "one win entry";
     const int q = OddsModel::QuinellaEntry(std::min(winner, second), std::max(winner, second));
@@ -303,7 +312,8 @@ TEST_F(WeekendFeed, PopularityFollowsTheOdds) {
       std::vector<std::pair<int, int>> ranked;  // popularity, odds
       for (int e = 0; e < l.entries; ++e) {
         const int at = l.start + l.length * e;
-        const std::string_view odds = Field(o[static_cast<size_t>(l.record)], at + l.odds_at, l.odds_width);
+        const std::string_view odds =
+            Field(o[static_cast<size_t>(l.record)], at + l.odds_at, l.odds_width);
         if (!codes::IsAllDigits(odds) || codes::NumericValue(odds) == 0) continue;
         ranked.push_back({FieldInt(o[static_cast<size_t>(l.record)], at + l.pop_at, l.pop_width),
                           static_cast<int>(codes::NumericValue(odds))});
@@ -311,7 +321,9 @@ TEST_F(WeekendFeed, PopularityFollowsTheOdds) {
       std::sort(ranked.begin(), ranked.end());
       for (size_t i = 0; i < ranked.size(); ++i) {
         ASSERT_EQ(ranked[i].first, static_cast<int>(i) + 1) << p << " table at " << l.start;
-        if (i > 0) { ASSERT_LE(ranked[i - 1].second, ranked[i].second) << p << " table at " << l.start; }
+        if (i > 0) {
+          ASSERT_LE(ranked[i - 1].second, ranked[i].second) << p << " table at " << l.start;
+        }
       }
     }
   }
@@ -404,7 +416,9 @@ TEST(FeedToday, AnnouncesTheOddsOfTodayEveryHalfHourAndOnlyTheCloseOfPastDays) {
       EXPECT_EQ(FilesUnder(e.path()).size(), 1u) << e.path();
     }
   }
-  EXPECT_EQ(testsupport::ReadFileBytes(options.out / "feed.txt").find("today=20240519\n") != std::string::npos, true);
+  EXPECT_EQ(testsupport::ReadFileBytes(options.out / "feed.txt").find("today=20240519\n") !=
+                std::string::npos,
+            true);
 }
 
 TEST(FeedOptionsCheck, RefusesBadOptionsAndForeignFolders) {
@@ -431,7 +445,6 @@ TEST(FeedOptionsCheck, WritingOverAnEarlierFeedLeavesNoOldFiles) {
   }
 }
 
-
 // clang-format off
 struct BracketCase { int field; std::vector<int> brackets; };
 const BracketCase kBracketCases[] = {
@@ -448,10 +461,12 @@ class BracketTest : public ::testing::TestWithParam<BracketCase> {};
 
 TEST_P(BracketTest, FillsTheBracketsFromEightDownwards) {
   const BracketCase& c = GetParam();
-  for (int h = 1; h <= c.field; ++h) EXPECT_EQ(BracketOf(h, c.field), c.brackets[static_cast<size_t>(h - 1)]) << h;
+  for (int h = 1; h <= c.field; ++h)
+    EXPECT_EQ(BracketOf(h, c.field), c.brackets[static_cast<size_t>(h - 1)]) << h;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, BracketTest, ::testing::ValuesIn(kBracketCases));
+INSTANTIATE_TEST_SUITE_P(Fields, BracketTest, ::testing::ValuesIn(kBracketCases),
+                         [](const auto& info) { return "Of" + std::to_string(info.param.field); });
 
 TEST(Bracket, RejectsHorsesOutsideTheField) {
   EXPECT_THROW(BracketOf(10, 9), codes::LogicError);
@@ -461,15 +476,20 @@ TEST(Bracket, RejectsHorsesOutsideTheField) {
 TEST(EntryNumbering, EveryEntryOfTheOddsTablesIsItsCombinationNumber) {
   OddsModel model;
   const auto& br = model.Table(Bet::kBracket).combos;
-  for (size_t e = 0; e < br.size(); ++e) EXPECT_EQ(OddsModel::BracketEntry(br[e][0], br[e][1]), static_cast<int>(e));
+  for (size_t e = 0; e < br.size(); ++e)
+    EXPECT_EQ(OddsModel::BracketEntry(br[e][0], br[e][1]), static_cast<int>(e));
   const auto& q = model.Table(Bet::kQuinella).combos;
-  for (size_t e = 0; e < q.size(); ++e) EXPECT_EQ(OddsModel::QuinellaEntry(q[e][0], q[e][1]), static_cast<int>(e));
+  for (size_t e = 0; e < q.size(); ++e)
+    EXPECT_EQ(OddsModel::QuinellaEntry(q[e][0], q[e][1]), static_cast<int>(e));
   const auto& ex = model.Table(Bet::kExacta).combos;
-  for (size_t e = 0; e < ex.size(); ++e) EXPECT_EQ(OddsModel::ExactaEntry(ex[e][0], ex[e][1]), static_cast<int>(e));
+  for (size_t e = 0; e < ex.size(); ++e)
+    EXPECT_EQ(OddsModel::ExactaEntry(ex[e][0], ex[e][1]), static_cast<int>(e));
   const auto& tr = model.Table(Bet::kTrio).combos;
-  for (size_t e = 0; e < tr.size(); ++e) EXPECT_EQ(OddsModel::TrioEntry(tr[e][0], tr[e][1], tr[e][2]), static_cast<int>(e));
+  for (size_t e = 0; e < tr.size(); ++e)
+    EXPECT_EQ(OddsModel::TrioEntry(tr[e][0], tr[e][1], tr[e][2]), static_cast<int>(e));
   const auto& tf = model.Table(Bet::kTrifecta).combos;
-  for (size_t e = 0; e < tf.size(); ++e) EXPECT_EQ(OddsModel::TrifectaEntry(tf[e][0], tf[e][1], tf[e][2]), static_cast<int>(e));
+  for (size_t e = 0; e < tf.size(); ++e)
+    EXPECT_EQ(OddsModel::TrifectaEntry(tf[e][0], tf[e][1], tf[e][2]), static_cast<int>(e));
   EXPECT_EQ(br.size(), 36u);
   EXPECT_EQ(q.size(), 153u);
   EXPECT_EQ(ex.size(), 306u);
@@ -490,8 +510,10 @@ TEST(Calendar, RacesOnWeekendsAndMondayHolidaysWithTwoOrThreeCourses) {
     const int wd = WeekdayOf(d.ymd);
     const int md = d.ymd % 10000;
     EXPECT_TRUE(md > 104 && md < 1229) << d.ymd;
-    if (wd == 6) EXPECT_EQ(d.weekday_code, '1') << d.ymd;
-    else if (wd == 0) EXPECT_EQ(d.weekday_code, '2') << d.ymd;
+    if (wd == 6)
+      EXPECT_EQ(d.weekday_code, '1') << d.ymd;
+    else if (wd == 0)
+      EXPECT_EQ(d.weekday_code, '2') << d.ymd;
     else {
       EXPECT_EQ(wd, 1) << d.ymd;
       EXPECT_EQ(d.weekday_code, '3') << d.ymd;
@@ -503,7 +525,9 @@ TEST(Calendar, RacesOnWeekendsAndMondayHolidaysWithTwoOrThreeCourses) {
       const VenueDay& v = d.venues[i];
       EXPECT_GE(v.course, "01");
       EXPECT_LE(v.course, "10");
-      if (i > 0) { EXPECT_LT(d.venues[i - 1].course, v.course); }
+      if (i > 0) {
+        EXPECT_LT(d.venues[i - 1].course, v.course);
+      }
       EXPECT_GE(v.day, 1);
       EXPECT_LE(v.day, 8);
       auto it = last.find(v.course);
@@ -512,7 +536,8 @@ TEST(Calendar, RacesOnWeekendsAndMondayHolidaysWithTwoOrThreeCourses) {
         EXPECT_EQ(it->second.first, v.meeting);
         EXPECT_EQ(it->second.second, v.day - 1);
       } else {
-        EXPECT_EQ(v.meeting, it == last.end() ? 1 : it->second.first + 1) << d.ymd << " " << v.course;
+        EXPECT_EQ(v.meeting, it == last.end() ? 1 : it->second.first + 1)
+            << d.ymd << " " << v.course;
       }
       last[v.course] = {v.meeting, v.day};
     }
@@ -569,8 +594,9 @@ TEST_P(DeadHeatTest, PaysEveryOrderTheSharedPlaceAllows) {
       EXPECT_GE(yen[i], 100);
       EXPECT_EQ(yen[i] % 10, 0);
       const int tenths = model.Table(static_cast<Bet>(b)).tenths[static_cast<size_t>(paid[i])];
-      if (paid.size() == 1) { EXPECT_EQ(yen[i], std::max(100LL, 10LL * tenths)) << "bet " << b; }
-      else if (b != static_cast<int>(Bet::kPlace) && b != static_cast<int>(Bet::kWide)) {
+      if (paid.size() == 1) {
+        EXPECT_EQ(yen[i], std::max(100LL, 10LL * tenths)) << "bet " << b;
+      } else if (b != static_cast<int>(Bet::kPlace) && b != static_cast<int>(Bet::kWide)) {
         EXPECT_LE(yen[i], std::max(100LL, 10LL * tenths)) << "a shared pool pays less";
       }
     }
@@ -582,7 +608,8 @@ INSTANTIATE_TEST_SUITE_P(Places, DeadHeatTest, ::testing::Values(
     DeadHeatCase{0, {1, 3, 1, 1, 3, 1, 1, 1}},
     DeadHeatCase{1, {2, 3, 1, 1, 3, 2, 1, 2}},
     DeadHeatCase{2, {1, 3, 2, 2, 3, 2, 1, 2}},
-    DeadHeatCase{3, {1, 4, 1, 1, 5, 1, 2, 2}}));
+    DeadHeatCase{3, {1, 4, 1, 1, 5, 1, 2, 2}}),
+    [](const auto& info) { return "Shared" + std::to_string(info.param.shared); });
 // clang-format on
 
 TEST(Withdrawn, RunnerAfterTheSaleShowsStarsAndTheRestOfTheOddsStillAddUp) {

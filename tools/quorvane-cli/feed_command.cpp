@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "commands.h"
+#include "jvlink/feed/civil_date.h"
 #include "jvlink/feed/feed_writer.h"
 
 namespace cli {
@@ -15,10 +16,12 @@ int RunFeed(const CliArgs& args) {
     throw UsageError("--from takes a date YYYYMMDD, not \"" + from + "\"");
   }
   options.from = std::stoi(from);
+  if (!jvlink::feed::IsValidYmd(options.from))
+    throw UsageError("--from " + from + " is not a date");
   const auto days = args.GetInt("--days");
   if (!days) throw UsageError("--days is required");
-  if (*days < 1) throw UsageError("--days must be at least 1");
-  options.days = static_cast<int>(std::min<long long>(*days, 1000000));
+  if (*days < 1 || *days > 3660) throw UsageError("--days takes 1 to 3660 days");
+  options.days = static_cast<int>(*days);
   if (const auto seed = args.GetInt("--seed")) {
     if (*seed < 0) throw UsageError("--seed takes a whole number of 0 or more");
     options.seed = static_cast<std::uint64_t>(*seed);
@@ -30,8 +33,8 @@ int RunFeed(const CliArgs& args) {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::cerr << "feed: " << summary.race_days << " race days, " << summary.races << " races, "
-            << summary.files << " files, " << summary.bytes / (1024 * 1024) << " MB in "
-            << seconds << " s\n";
+            << summary.files << " files, " << summary.bytes / (1024 * 1024) << " MB in " << seconds
+            << " s\n";
   return 0;
 }
 

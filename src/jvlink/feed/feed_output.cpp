@@ -62,7 +62,9 @@ void FeedOutput::Link(const std::string& existing, const std::string& relative) 
   if (ec) {
     // A file system without hard links gets a copy.
     fs::copy_file(from, file, fs::copy_options::overwrite_existing, ec);
-    if (ec) throw codes::InputError(file.string() + ": cannot copy " + from.string() + ": " + ec.message());
+    if (ec)
+      throw codes::InputError(file.string() + ": cannot copy " + from.string() + ": " +
+                              ec.message());
   }
   ++files_;
 }

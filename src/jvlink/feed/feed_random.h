@@ -62,9 +62,7 @@ class FeedRandom {
   }
 
  private:
-  static constexpr std::uint64_t Rotl(std::uint64_t x, int k) {
-    return (x << k) | (x >> (64 - k));
-  }
+  static constexpr std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
   std::uint64_t s_[4];
 };
 

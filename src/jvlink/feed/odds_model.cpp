@@ -11,9 +11,9 @@ namespace {
 
 struct BetTerms {
   double takeout;
-  double mix;            // share of the votes spread evenly (bets on long shots)
-  long long final_votes; // the pool of an ordinary race when the betting closes
-  int cap;               // all 9s of the odds field
+  double mix;             // share of the votes spread evenly (bets on long shots)
+  long long final_votes;  // the pool of an ordinary race when the betting closes
+  int cap;                // all 9s of the odds field
 };
 
 // clang-format off
@@ -93,16 +93,15 @@ void OddsModel::Compute(const RacePlan& race, int minute) {
       std::clamp(static_cast<double>(minute - open) / std::max(1, race.post - open), 0.0, 1.0);
   const double growth = 0.03 + 0.97 * fraction * fraction;
   for (int b = 0; b < kBetCount; ++b) {
-    tables_[static_cast<size_t>(b)].votes =
-        std::llround(static_cast<double>(kTerms[static_cast<size_t>(b)].final_votes) *
-                     race.pool_scale * growth);
+    tables_[static_cast<size_t>(b)].votes = std::llround(
+        static_cast<double>(kTerms[static_cast<size_t>(b)].final_votes) * race.pool_scale * growth);
   }
   WinProbabilities(race, fraction);
   OrderedShares();
   PlaceShares();
   BracketShares();
-  for (Bet bet : {Bet::kWin, Bet::kBracket, Bet::kQuinella, Bet::kExacta, Bet::kTrio,
-                  Bet::kTrifecta}) {
+  for (Bet bet :
+       {Bet::kWin, Bet::kBracket, Bet::kQuinella, Bet::kExacta, Bet::kTrio, Bet::kTrifecta}) {
     SingleOdds(bet);
   }
   RangeOdds(Bet::kPlace);
@@ -119,14 +118,18 @@ void OddsModel::SetStates(const RacePlan& race, int minute) {
       continue;
     }
     const RunnerPlan& r = race.runners[static_cast<size_t>(h - 1)];
-    if (r.scratch == Scratch::kBeforeSale) s = '-';
-    else if (r.scratch == Scratch::kAfterSale && minute >= race.scratch_minute) s = '*';
-    else s = 'R';
+    if (r.scratch == Scratch::kBeforeSale)
+      s = '-';
+    else if (r.scratch == Scratch::kAfterSale && minute >= race.scratch_minute)
+      s = '*';
+    else
+      s = 'R';
     running += s == 'R' ? 1 : 0;
   }
   places_ = running <= 4 ? 0 : (running <= 7 ? 2 : 3);
   bracket_on_sale_ = registered_ > 8;
-  for (int h = 1; h <= registered_; ++h) bracket_of_[static_cast<size_t>(h - 1)] = BracketOf(h, registered_);
+  for (int h = 1; h <= registered_; ++h)
+    bracket_of_[static_cast<size_t>(h - 1)] = BracketOf(h, registered_);
 }
 
 void OddsModel::WinProbabilities(const RacePlan& race, double fraction) {
@@ -147,8 +150,9 @@ void OddsModel::OrderedShares() {
   for (int i = 0; i < 18; ++i)
     for (int j = 0; j < 18; ++j)
       exacta_[static_cast<size_t>(i * 18 + j)] =
-          i == j ? 0.0 : p_[static_cast<size_t>(i)] * p_[static_cast<size_t>(j)] /
-                             std::max(1e-12, 1.0 - p_[static_cast<size_t>(i)]);
+          i == j ? 0.0
+                 : p_[static_cast<size_t>(i)] * p_[static_cast<size_t>(j)] /
+                       std::max(1e-12, 1.0 - p_[static_cast<size_t>(i)]);
   auto tri = [this](int i, int j, int k) {
     const double pi = p_[static_cast<size_t>(i - 1)], pj = p_[static_cast<size_t>(j - 1)];
     return exacta_[static_cast<size_t>((i - 1) * 18 + j - 1)] * p_[static_cast<size_t>(k - 1)] /
@@ -169,8 +173,8 @@ void OddsModel::OrderedShares() {
   OddsTable& tr = tables_[Idx(Bet::kTrio)];
   for (size_t e = 0; e < tr.combos.size(); ++e) {
     const int i = tr.combos[e][0], j = tr.combos[e][1], k = tr.combos[e][2];
-    tr.share[e] = tri(i, j, k) + tri(i, k, j) + tri(j, i, k) + tri(j, k, i) + tri(k, i, j) +
-                  tri(k, j, i);
+    tr.share[e] =
+        tri(i, j, k) + tri(i, k, j) + tri(j, i, k) + tri(j, k, i) + tri(k, i, j) + tri(k, j, i);
   }
 }
 
@@ -208,7 +212,8 @@ void OddsModel::BracketShares() {
   for (size_t e = 0; e < q.combos.size(); ++e) {
     const int i = q.combos[e][0], j = q.combos[e][1];
     if (j > registered_) continue;
-    const int a = bracket_of_[static_cast<size_t>(i - 1)], b = bracket_of_[static_cast<size_t>(j - 1)];
+    const int a = bracket_of_[static_cast<size_t>(i - 1)],
+              b = bracket_of_[static_cast<size_t>(j - 1)];
     br.share[static_cast<size_t>(BracketEntry(std::min(a, b), std::max(a, b)))] += q.share[e];
   }
 }
@@ -236,8 +241,10 @@ int OddsModel::BracketMark(int a, int b) const {
   for (int h = 1; h <= registered_; ++h) {
     const size_t bracket = static_cast<size_t>(bracket_of_[static_cast<size_t>(h - 1)]);
     ++members[bracket];
-    if (state_[static_cast<size_t>(h - 1)] == 'R') ++running[bracket];
-    else withdrawn = state_[static_cast<size_t>(h - 1)];
+    if (state_[static_cast<size_t>(h - 1)] == 'R')
+      ++running[bracket];
+    else
+      withdrawn = state_[static_cast<size_t>(h - 1)];
   }
   const size_t ua = static_cast<size_t>(a), ub = static_cast<size_t>(b);
   const bool possible = a == b ? members[ua] >= 2 : members[ua] >= 1 && members[ub] >= 1;
@@ -296,8 +303,10 @@ void OddsModel::RangeOdds(Bet bet) {
       continue;
     }
     double most = 0, least = 0;
-    if (bet == Bet::kPlace) OtherPlacers(e, paid - 1, most, least);
-    else OtherWidePairs(e, most, least);
+    if (bet == Bet::kPlace)
+      OtherPlacers(e, paid - 1, most, least);
+    else
+      OtherWidePairs(e, most, least);
     const double s = t.share[e];
     t.tenths[e] = Tenths(bet, 1.0 + (back - s - most) / (paid * s));
     t.high[e] = std::max(t.tenths[e], Tenths(bet, 1.0 + (back - s - least) / (paid * s)));

@@ -15,10 +15,10 @@ constexpr std::array<int, kOddsKinds> kLengths = {962, 2042, 2654, 4031, 12293, 
 struct EntryLayout {
   Bet bet;
   int start;
-  int numbers;      // horse (or bracket) numbers of the combination
-  int number_width; // 2 for horses, 1 for brackets
+  int numbers;       // horse (or bracket) numbers of the combination
+  int number_width;  // 2 for horses, 1 for brackets
   int odds_width;
-  bool range;       // low and high odds
+  bool range;  // low and high odds
   int popularity_width;
 };
 
@@ -39,10 +39,17 @@ int EntryLength(const EntryLayout& l) {
 
 void PutOdds(RecordText& rec, int pos, int width, int tenths) {
   switch (tenths) {
-    case kNoEntry: break;  // stays blank
-    case kCancelledBefore: rec.Fill(pos, width, '-'); break;
-    case kCancelledAfter: rec.Fill(pos, width, '*'); break;
-    default: rec.Number(pos, width, tenths); break;
+    case kNoEntry:
+      break;  // stays blank
+    case kCancelledBefore:
+      rec.Fill(pos, width, '-');
+      break;
+    case kCancelledAfter:
+      rec.Fill(pos, width, '*');
+      break;
+    default:
+      rec.Number(pos, width, tenths);
+      break;
   }
 }
 

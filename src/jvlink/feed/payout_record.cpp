@@ -31,8 +31,9 @@ constexpr PayoutLayout kLayouts[] = {
 // The orders of the first four a dead heat allows: the crossing order, and with the
 // two tied horses the other way round.
 std::vector<std::vector<int>> PossibleOrders(const RacePlan& race) {
-  std::vector<int> first(race.crossing.begin(),
-                         race.crossing.begin() + static_cast<long>(std::min<size_t>(4, race.crossing.size())));
+  std::vector<int> first(
+      race.crossing.begin(),
+      race.crossing.begin() + static_cast<long>(std::min<size_t>(4, race.crossing.size())));
   std::vector<std::vector<int>> orders = {first};
   const size_t p = static_cast<size_t>(race.dead_heat_place);
   if (p >= 1 && p < first.size()) {
@@ -43,10 +44,11 @@ std::vector<std::vector<int>> PossibleOrders(const RacePlan& race) {
   return orders;
 }
 
-int EntryOf(Bet bet, std::vector<int> h, const OddsModel& m, const RacePlan& race) {
+int EntryOf(Bet bet, std::vector<int> h, const RacePlan& race) {
   switch (bet) {
     case Bet::kWin:
-    case Bet::kPlace: return h[0] - 1;
+    case Bet::kPlace:
+      return h[0] - 1;
     case Bet::kBracket: {
       int a = race.runners[static_cast<size_t>(h[0] - 1)].bracket;
       int b = race.runners[static_cast<size_t>(h[1] - 1)].bracket;
@@ -56,13 +58,14 @@ int EntryOf(Bet bet, std::vector<int> h, const OddsModel& m, const RacePlan& rac
     case Bet::kWide:
       std::sort(h.begin(), h.end());
       return OddsModel::QuinellaEntry(h[0], h[1]);
-    case Bet::kExacta: return OddsModel::ExactaEntry(h[0], h[1]);
+    case Bet::kExacta:
+      return OddsModel::ExactaEntry(h[0], h[1]);
     case Bet::kTrio:
       std::sort(h.begin(), h.end());
       return OddsModel::TrioEntry(h[0], h[1], h[2]);
-    case Bet::kTrifecta: return OddsModel::TrifectaEntry(h[0], h[1], h[2]);
+    case Bet::kTrifecta:
+      return OddsModel::TrifectaEntry(h[0], h[1], h[2]);
   }
-  (void)m;
   return -1;
 }
 
@@ -93,7 +96,8 @@ void PutRefunds(RecordText& hr, const RacePlan& race) {
   for (int b = 1; b <= 8; ++b) {
     const size_t u = static_cast<size_t>(b);
     if (members[u] > 0 && withdrawn[u] == members[u]) hr.Text(87 + b - 1, "1");
-    if (members[u] >= 2 && members[u] - withdrawn[u] < 2 && withdrawn[u] > 0) hr.Text(95 + b - 1, "1");
+    if (members[u] >= 2 && members[u] - withdrawn[u] < 2 && withdrawn[u] > 0)
+      hr.Text(95 + b - 1, "1");
   }
 }
 
@@ -105,26 +109,28 @@ std::vector<int> PaidEntries(const RacePlan& race, const OddsModel& final_odds, 
   for (const std::vector<int>& order : PossibleOrders(race)) {
     const size_t n = order.size();
     switch (bet) {
-      case Bet::kWin: AddOnce(paid, EntryOf(bet, {order[0]}, final_odds, race)); break;
+      case Bet::kWin:
+        AddOnce(paid, EntryOf(bet, {order[0]}, race));
+        break;
       case Bet::kPlace:
         for (size_t i = 0; i < static_cast<size_t>(places) && i < n; ++i)
-          AddOnce(paid, EntryOf(bet, {order[i]}, final_odds, race));
+          AddOnce(paid, EntryOf(bet, {order[i]}, race));
         break;
       case Bet::kBracket:
         if (!final_odds.BracketOnSale()) break;
         [[fallthrough]];
       case Bet::kQuinella:
       case Bet::kExacta:
-        if (n >= 2) AddOnce(paid, EntryOf(bet, {order[0], order[1]}, final_odds, race));
+        if (n >= 2) AddOnce(paid, EntryOf(bet, {order[0], order[1]}, race));
         break;
       case Bet::kWide:
         for (size_t i = 0; i < 3 && i < n; ++i)
           for (size_t j = i + 1; j < 3 && j < n; ++j)
-            AddOnce(paid, EntryOf(bet, {order[i], order[j]}, final_odds, race));
+            AddOnce(paid, EntryOf(bet, {order[i], order[j]}, race));
         break;
       case Bet::kTrio:
       case Bet::kTrifecta:
-        if (n >= 3) AddOnce(paid, EntryOf(bet, {order[0], order[1], order[2]}, final_odds, race));
+        if (n >= 3) AddOnce(paid, EntryOf(bet, {order[0], order[1], order[2]}, race));
         break;
     }
   }

@@ -1,6 +1,5 @@
 #include "jvlink/feed/race_day_writer.h"
 
-
 #include "jvlink/feed/civil_date.h"
 #include "jvlink/feed/notice_records.h"
 #include "jvlink/feed/odds_records.h"
@@ -12,16 +11,17 @@ namespace jvlink::feed {
 namespace {
 
 constexpr int kThursday = 4;
-constexpr int kResultsReleased = 4;   // minutes after the post time (real-time results)
-constexpr int kResultsStored = 12;    // minutes after the post time (accumulated data)
+constexpr int kResultsReleased = 4;      // minutes after the post time (real-time results)
+constexpr int kResultsStored = 12;       // minutes after the post time (accumulated data)
 constexpr int kFirstAnnouncement = 540;  // 09:00
 constexpr int kAnnouncementStep = 30;
-constexpr int kDayBeforeClose = -360;    // 18:00 of the day before
+constexpr int kDayBeforeClose = -360;  // 18:00 of the day before
 
 std::string Hhmm4(int minute) {
   const int hhmm = minute / 60 % 100 * 100 + minute % 60;
   std::string s(4, '0');
-  for (int i = 3, v = hhmm; i >= 0; --i, v /= 10) s[static_cast<size_t>(i)] = static_cast<char>('0' + v % 10);
+  for (int i = 3, v = hhmm; i >= 0; --i, v /= 10)
+    s[static_cast<size_t>(i)] = static_cast<char>('0' + v % 10);
   return s;
 }
 
@@ -40,9 +40,10 @@ int EntriesDay(int ymd) {
 }
 
 bool Sometimes(std::uint64_t seed, const RacePlan& race, std::uint64_t what, double p) {
-  FeedRandom random(StreamSeed(seed, {static_cast<std::uint64_t>(race.key.ymd),
-                                      static_cast<std::uint64_t>(race.key.course[0] * 256 + race.key.course[1]),
-                                      static_cast<std::uint64_t>(race.key.race), what}));
+  FeedRandom random(
+      StreamSeed(seed, {static_cast<std::uint64_t>(race.key.ymd),
+                        static_cast<std::uint64_t>(race.key.course[0] * 256 + race.key.course[1]),
+                        static_cast<std::uint64_t>(race.key.race), what}));
   return random.Chance(p);
 }
 
@@ -208,9 +209,10 @@ void RaceDayWriter::WriteAnnouncements(const RacePlan& race, bool today) {
 // the morning: the close of the day before (when the betting opened then), one
 // announcement around 07:00 and one at 09:00.
 void RaceDayWriter::WriteTimeSeries(const RacePlan& race) {
-  FeedRandom random(StreamSeed(seed_, {static_cast<std::uint64_t>(race.key.ymd),
-                                       static_cast<std::uint64_t>(race.key.course[0] * 256 + race.key.course[1]),
-                                       static_cast<std::uint64_t>(race.key.race), 0x5453}));
+  FeedRandom random(
+      StreamSeed(seed_, {static_cast<std::uint64_t>(race.key.ymd),
+                         static_cast<std::uint64_t>(race.key.course[0] * 256 + race.key.course[1]),
+                         static_cast<std::uint64_t>(race.key.race), 0x5453}));
   const bool day_before = OddsModel::SalesOpen(race) < 0;
   std::vector<std::pair<int, char>> moments;
   if (day_before) moments.push_back({kDayBeforeClose, '2'});

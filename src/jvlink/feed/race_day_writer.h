@@ -26,7 +26,8 @@ class RaceDayWriter {
   int Write(const RaceDayPlan& day, bool today, int official_ymd);
 
  private:
-  void WriteEntriesAndCard(const RaceDayPlan& day, const std::vector<std::vector<RacePlan>>& venues);
+  void WriteEntriesAndCard(const RaceDayPlan& day,
+                           const std::vector<std::vector<RacePlan>>& venues);
   void WriteDroppedRaces(int card_ymd, const RacePlan& sample);
   void WriteRace(const RacePlan& race, bool today, int official_ymd);
   void WriteFinalOdds(const RacePlan& race);

@@ -12,7 +12,7 @@ namespace {
 
 // Post times of races 1..12 at the middle racecourse; the others run ten minutes
 // earlier and later so that the day's races never start together.
-constexpr std::array<int, 12> kPostTimes = {600, 630, 660, 690,  745,  775,
+constexpr std::array<int, 12> kPostTimes = {600, 630, 660, 690, 745, 775,
                                             805, 835, 870, 905, 945, 985};
 constexpr std::array<int, 3> kVenueOffsets = {-10, 0, 10};
 
@@ -28,31 +28,48 @@ constexpr std::array<RaceClass, 12> kClassOfRace = {
 
 int ConditionCode(RaceClass c) {
   switch (c) {
-    case RaceClass::kMaiden: return 703;
-    case RaceClass::kNewcomer: return 701;
-    case RaceClass::kOneWin: return 5;
-    case RaceClass::kTwoWin: return 10;
-    case RaceClass::kThreeWin: return 16;
-    case RaceClass::kOpen: return 999;
+    case RaceClass::kMaiden:
+      return 703;
+    case RaceClass::kNewcomer:
+      return 701;
+    case RaceClass::kOneWin:
+      return 5;
+    case RaceClass::kTwoWin:
+      return 10;
+    case RaceClass::kThreeWin:
+      return 16;
+    case RaceClass::kOpen:
+      return 999;
   }
   return 0;
 }
 
 long long FirstPrize(RaceClass c, char grade) {
   switch (grade) {
-    case 'A': return 1500000;
-    case 'B': return 650000;
-    case 'C': return 410000;
-    case 'L': return 280000;
-    default: break;
+    case 'A':
+      return 1500000;
+    case 'B':
+      return 650000;
+    case 'C':
+      return 410000;
+    case 'L':
+      return 280000;
+    default:
+      break;
   }
   switch (c) {
-    case RaceClass::kMaiden: return 56000;
-    case RaceClass::kNewcomer: return 70000;
-    case RaceClass::kOneWin: return 80000;
-    case RaceClass::kTwoWin: return 110000;
-    case RaceClass::kThreeWin: return 150000;
-    case RaceClass::kOpen: return 240000;
+    case RaceClass::kMaiden:
+      return 56000;
+    case RaceClass::kNewcomer:
+      return 70000;
+    case RaceClass::kOneWin:
+      return 80000;
+    case RaceClass::kTwoWin:
+      return 110000;
+    case RaceClass::kThreeWin:
+      return 150000;
+    case RaceClass::kOpen:
+      return 240000;
   }
   return 0;
 }
@@ -129,9 +146,12 @@ void PlanRunner(RacePlan& race, RunnerPlan& r, int month, FeedRandom& random,
   const int year = race.key.ymd / 10000;
   r.bracket = BracketOf(r.horse, race.Registered());
   r.name = names.HorseName(random);
-  if (race.race_type == "11") r.age = 2;
-  else if (race.race_type == "12") r.age = 3;
-  else r.age = (race.race_type == "14" || race.race_type == "19" ? 4 : 3) + random.Below(4);
+  if (race.race_type == "11")
+    r.age = 2;
+  else if (race.race_type == "12")
+    r.age = 3;
+  else
+    r.age = (race.race_type == "14" || race.race_type == "19" ? 4 : 3) + random.Below(4);
   if (month <= 5 && r.age == 3 && race.race_type != "12") r.age = 4;
   const int sex_draw = random.Below(100);
   r.sex = sex_draw < 58 ? '1' : (sex_draw < 93 || r.age == 2 ? '2' : '3');
@@ -189,7 +209,8 @@ void PlanRaceDetails(RacePlan& race, RaceClass c, int month, FeedRandom& random,
   }
   if (graded) race.edition = random.Between(10, 80);
   race.conditions = Conditions(race.race_type, ConditionCode(c));
-  race.symbol = graded ? "N00" : (c == RaceClass::kMaiden || c == RaceClass::kNewcomer ? "A01" : "A04");
+  race.symbol =
+      graded ? "N00" : (c == RaceClass::kMaiden || c == RaceClass::kNewcomer ? "A01" : "A04");
   race.weight_rule = c == RaceClass::kMaiden || c == RaceClass::kNewcomer
                          ? '3'
                          : (c == RaceClass::kOpen ? (random.Chance(0.5) ? '2' : '1')
@@ -235,8 +256,10 @@ std::vector<RacePlan> PlanVenueDay(std::uint64_t seed, const RaceDayPlan& day, i
   FeedRandom day_random(StreamSeed(seed, {static_cast<std::uint64_t>(day.ymd),
                                           static_cast<std::uint64_t>(std::stoi(venue.course))}));
   const char weather = "1112223345"[day_random.Below(10)];
-  const char going = weather >= '3' ? static_cast<char>('2' + day_random.Below(3)) : (day_random.Chance(0.2) ? '2' : '1');
-  const std::string course_kubun = std::string(1, static_cast<char>('A' + day_random.Below(3))) + " ";
+  const char going = weather >= '3' ? static_cast<char>('2' + day_random.Below(3))
+                                    : (day_random.Chance(0.2) ? '2' : '1');
+  const std::string course_kubun =
+      std::string(1, static_cast<char>('A' + day_random.Below(3))) + " ";
 
   std::vector<RacePlan> races(12);
   for (int r = 1; r <= 12; ++r) {

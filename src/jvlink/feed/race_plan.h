@@ -40,9 +40,9 @@ struct RunnerPlan {
 struct RacePlan {
   RaceKey key;
   char weekday_code = '1';
-  int carded_post = 600;  // post time of the race card
-  int post = 600;         // post time the race is run at (after a change notice)
-  int change_notice = -1; // minute the change notice came out, -1 when none
+  int carded_post = 600;    // post time of the race card
+  int post = 600;           // post time the race is run at (after a change notice)
+  int change_notice = -1;   // minute the change notice came out, -1 when none
   int scratch_minute = -1;  // minute a runner was withdrawn after the betting opened
 
   // The race.
@@ -66,11 +66,11 @@ struct RacePlan {
   std::vector<RunnerPlan> runners;  // runners[h - 1] has horse number h
 
   // The result (starters only; withdrawn runners have placing 0).
-  std::vector<int> placing;         // by horse number - 1
-  std::vector<int> crossing;        // horse numbers in the order they crossed the line
-  std::vector<int> time_tenths;     // by horse number - 1, seconds x 10
-  std::vector<int> last3f_tenths;   // by horse number - 1
-  int dead_heat_place = 0;          // the placing two horses share, 0 when none
+  std::vector<int> placing;        // by horse number - 1
+  std::vector<int> crossing;       // horse numbers in the order they crossed the line
+  std::vector<int> time_tenths;    // by horse number - 1, seconds x 10
+  std::vector<int> last3f_tenths;  // by horse number - 1
+  int dead_heat_place = 0;         // the placing two horses share, 0 when none
 
   int Registered() const { return static_cast<int>(runners.size()); }
   int Starters() const;

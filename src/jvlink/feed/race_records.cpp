@@ -44,9 +44,8 @@ void PutPrizes(RecordText& ra, const RacePlan& race) {
 // Laps of 200 m at about 12 seconds, the first a little slower.
 void PutLaps(RecordText& ra, const RacePlan& race) {
   const int laps = race.jump ? 0 : std::min(25, (race.distance + 199) / 200);
-  const int winner_time = race.crossing.empty()
-                              ? 0
-                              : race.time_tenths[static_cast<size_t>(race.crossing[0] - 1)];
+  const int winner_time =
+      race.crossing.empty() ? 0 : race.time_tenths[static_cast<size_t>(race.crossing[0] - 1)];
   const int total = winner_time / 1000 * 600 + winner_time % 1000;
   for (int i = 0; i < 25; ++i) {
     int lap = 0;
@@ -54,9 +53,8 @@ void PutLaps(RecordText& ra, const RacePlan& race) {
     ra.Number(891 + 3 * i, 3, std::clamp(lap, 0, 999));
   }
   ra.Number(966, 4, 0);
-  const int last3f = race.crossing.empty()
-                         ? 0
-                         : race.last3f_tenths[static_cast<size_t>(race.crossing[0] - 1)];
+  const int last3f =
+      race.crossing.empty() ? 0 : race.last3f_tenths[static_cast<size_t>(race.crossing[0] - 1)];
   ra.Number(970, 3, race.jump ? 0 : 350);
   ra.Number(973, 3, race.jump ? 0 : 470);
   ra.Number(976, 3, race.jump ? 0 : std::min(999, last3f));
@@ -97,7 +95,8 @@ void PutResult(RecordText& se, const RacePlan& race, const RunnerPlan& r,
   se.Number(360, 4, std::max(0, win.tenths[k]));
   se.Number(364, 2, win.popularity[k]);
   static constexpr int kShares[5] = {100, 40, 25, 15, 10};
-  se.Number(366, 8, placing >= 1 && placing <= 5 ? race.first_prize * kShares[placing - 1] / 100 : 0);
+  se.Number(366, 8,
+            placing >= 1 && placing <= 5 ? race.first_prize * kShares[placing - 1] / 100 : 0);
   se.Number(388, 3, std::min(999, race.last3f_tenths[k] + 118));
   se.Number(391, 3, std::min(999, race.last3f_tenths[k]));
   PutPartner(se, race, r.horse);

@@ -61,9 +61,8 @@ void RecordText::Text(int pos, std::string_view bytes) {
 
 void RecordText::Wide(int pos, int len, std::string_view sjis) {
   if (sjis.size() > static_cast<size_t>(len)) {
-    throw codes::LogicError("text of " + std::to_string(sjis.size()) +
-                            " bytes in a field of " + std::to_string(len) + " at " +
-                            std::to_string(pos));
+    throw codes::LogicError("text of " + std::to_string(sjis.size()) + " bytes in a field of " +
+                            std::to_string(len) + " at " + std::to_string(pos));
   }
   char* p = At(pos, len);
   std::memcpy(p, sjis.data(), sjis.size());
@@ -84,6 +83,8 @@ void RecordText::Number(int pos, int width, long long value) {
   PutDigits(At(pos, width), width, value);
 }
 
-void RecordText::Fill(int pos, int width, char c) { std::memset(At(pos, width), c, static_cast<size_t>(width)); }
+void RecordText::Fill(int pos, int width, char c) {
+  std::memset(At(pos, width), c, static_cast<size_t>(width));
+}
 
 }  // namespace jvlink::feed
