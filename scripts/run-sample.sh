@@ -8,8 +8,9 @@ scripts/build.sh
 bin=build/tools/quorvane-cli
 home=build/tools/quorvane-cli
 from=$(date -d '56 days ago' +%Y%m%d)
+since="$(date -d '63 days ago' +%Y/%m/%d) 00:00:00"
 "$bin/quorvane-cli" feed --out "$home/feed" --from "$from" --days 57 --today
-"$bin/quorvane-cli" --home "$home" pull --final-odds
+"$bin/quorvane-cli" --home "$home" pull --final-odds --from "$since"
 "$bin/quorvane-cli" --home "$home" days
 day=$("$bin/quorvane-cli" --home "$home" days | head -n 1)
 "$bin/quorvane-cli" --home "$home" race --day "$day" --slot 10 --logic A --json

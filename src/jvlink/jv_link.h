@@ -9,7 +9,7 @@ namespace jvlink {
 /// stream, so an open while another stream is open fails with -202.
 ///
 /// Integer results: 0 means success unless said otherwise. Text crossing the
-/// interface is Shift-JIS bytes (data specs, keys and time stamps are plain ASCII).
+/// interface is Shift-JIS bytes (dataspec names, keys and time stamps are plain ASCII).
 class JVLink {
  public:
   virtual ~JVLink() = default;

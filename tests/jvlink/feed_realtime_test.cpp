@@ -21,7 +21,7 @@ std::string Odds(const std::string& id, const std::string& key, const std::strin
   return r;
 }
 
-// ---- Keys and data specs ----------------------------------------------------------------
+// ---- Keys and dataspec names ----------------------------------------------------------
 
 struct RTOpenCase {
   const char* dataspec;
@@ -126,25 +126,25 @@ class DayRelease : public ::testing::TestWithParam<DayReleaseCase> {};
 TEST_P(DayRelease, ServesTheFilesReleasedByNow) {
   const DayReleaseCase& c = GetParam();
   FeedFixture f;
-  const std::string spec = c.dataspec;
+  const std::string name = c.dataspec;
   auto record_of = [](const std::string& hhmm) {
     std::string r = SmallRecord("HR", hhmm == "1040" ? kKey2 : kKey1);
     r.replace(30, 4, hhmm);
     return r;
   };
   for (const std::string hhmm : {"1005", "1040", "1500"}) {
-    f.Realtime(spec + "/20240518/" + hhmm + "_" + (hhmm == "1040" ? kKey2 : kKey1) + ".jvd",
+    f.Realtime(name + "/20240518/" + hhmm + "_" + (hhmm == "1040" ? kKey2 : kKey1) + ".jvd",
                {record_of(hhmm)});
   }
-  f.Realtime(spec + "/20240518/1000_short.jvd", {"not a release\r\n"});
-  f.Realtime(spec + "/20240517/0900_" + kKey1 + ".jvd", {"another day\r\n"});
+  f.Realtime(name + "/20240518/1000_short.jvd", {"not a release\r\n"});
+  f.Realtime(name + "/20240517/0900_" + kKey1 + ".jvd", {"another day\r\n"});
   f.clock().Set(c.now);
   FeedJVLink& link = f.Link();
   if (c.released.empty()) {
-    EXPECT_EQ(link.JVRTOpen(spec, "20240518"), -1);
+    EXPECT_EQ(link.JVRTOpen(name, "20240518"), -1);
     return;
   }
-  ASSERT_EQ(link.JVRTOpen(spec, "20240518"), 0);
+  ASSERT_EQ(link.JVRTOpen(name, "20240518"), 0);
   Events expected;
   for (const std::string& hhmm : c.released) {
     expected.push_back(record_of(hhmm));
