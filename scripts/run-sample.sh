@@ -12,5 +12,6 @@ since="$(date -d '63 days ago' +%Y/%m/%d) 00:00:00"
 "$bin/quorvane-cli" feed --out "$home/feed" --from "$from" --days 57 --today
 "$bin/quorvane-cli" --home "$home" pull --final-odds --from "$since"
 "$bin/quorvane-cli" --home "$home" days
-day=$("$bin/quorvane-cli" --home "$home" days | head -n 1)
+# the newest day whose races are all run (today, the first line, is still going on)
+day=$("$bin/quorvane-cli" --home "$home" days | sed -n 2p)
 "$bin/quorvane-cli" --home "$home" race --day "$day" --slot 10 --logic A --json
