@@ -5,6 +5,7 @@
 
 #include "analysis/race_selection.h"
 #include "app/settings_companion_lookup.h"
+#include "app/show_race.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "store/day_loader.h"
@@ -71,7 +72,9 @@ Session::Session(UserPrompts& prompts, Clock& clock, jvlink::JVLink* jv_link, La
       companions_(companions),
       store_(program_folder, clock),
       settings_(store_.ProgramFolder() / "Quorvane.ini"),
-      day_(std::make_unique<store::RaceDay>()) {}
+      day_(std::make_unique<store::RaceDay>()) {
+  Hooks.ShowRace = [this] { ShowRace(*this); };
+}
 
 Session::~Session() = default;
 

@@ -9,6 +9,7 @@
 #include "app/clock.h"
 #include "app/companion_locator.h"
 #include "app/launcher.h"
+#include "app/race_screen.h"
 #include "app/settings.h"
 #include "app/user_prompts.h"
 #include "store/race_day.h"
@@ -117,6 +118,9 @@ class Session {
   DateComboState DateCombo;
   DatListState DatList;
   bool PageControl1Visible = false;  ///< the work area: hidden until a race is shown
+  /// What the work area shows of the selected race; the ShowRace hook (app::ShowRace,
+  /// set by the constructor) fills it.
+  RaceScreen Screen;
   DayLoadHooks Hooks;
 
  private:

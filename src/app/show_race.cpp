@@ -1,0 +1,119 @@
+#include "app/show_race.h"
+
+#include <cstdio>
+
+#include "app/race_screen.h"
+#include "bets/fill_bet_table.h"
+#include "bets/logic_choice.h"
+#include "bets/race_stakes.h"
+#include "bets/stake_allocation.h"
+#include "codes/record_field.h"
+
+namespace app {
+namespace {
+
+bets::StakeMode ModeOf(Session& session) {
+  return bets::StakeModeOf(session.Settings().HaibunSet());
+}
+
+// The time of day as "hhnn", as the post times are stored.
+std::string HhnnText(const LocalTime& t) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d%02d", t.hour % 100, t.minute % 100);
+  return text;
+}
+
+void PrepareRunnerGrid(RaceScreen& screen, const store::RaRecord& ra) {
+  RunnerGrid& grid = screen.Runners;
+  grid.Visible = false;
+  grid.SetRowCount(ra.Int(882, 2) + 1);
+  grid.ClearDataRows();
+  screen.Results.Clear();
+  grid.Visible = true;
+}
+
+// Setting the field is a change of the field when its text differs, with the same effect
+// as typing the amount.
+void SetStakeField(Session& session, const std::string& amount_text) {
+  if (session.Screen.StakeField == amount_text) return;
+  ChangeStakeField(session, amount_text);
+}
+
+void RunChosenLogic(Session& session) {
+  store::RaceDay& day = session.Day();
+  RaceScreen& screen = session.Screen;
+  const int slot = day.CurrentSlot;
+  const bets::FillTail tail = bets::StakeAndCheckTail(
+      ModeOf(session), bets::AmountOf(screen.StakeField), day.DayPayouts[slot]);
+  const bets::LogicChoice choice =
+      screen.LogicUnticked ? bets::LogicChoice::None
+                           : bets::LogicChoiceOf(session.Settings().KaimeOption());
+  bets::RunLogic(choice, day, slot, screen.Tables, screen.Lists, tail);
+}
+
+void ShowMarks(RaceScreen& screen, const store::RaceWork& work) {
+  screen.Marks.OzAve123Label = OzAve123Text(work.OzAve123);
+  screen.Marks.UR1NinOZLabel = UR1NinOZText(work.AsaURFavOdds);
+  screen.Marks.URTaishoLabel = TargetMark(work.URTaisho);
+  screen.Marks.UTTaishoLabel = TargetMark(work.UTTaisho);
+  screen.Marks.SRTaishoLabel = TargetMark(work.SRTaisho);
+}
+
+}  // namespace
+
+void ShowRace(Session& session) {
+  if (session.DatList.Items.empty() || session.DatList.ItemIndex < 0) return;
+  store::RaceDay& day = session.Day();
+  RaceScreen& screen = session.Screen;
+  day.CurrentSlot = session.DatList.ItemIndex;
+  const int slot = day.CurrentSlot;
+  const store::RaRecord& ra = day.RaRec[slot];
+
+  PrepareRunnerGrid(screen, ra);
+  screen.Header = RaceHeaderOf(ra);
+  screen.Header.TFWtimeAsaLabel = OddsTimeText(day.O1aRec[slot]);
+  FillResultPage(day.DayPayouts[slot], screen.Results);
+  FillRunnerGrid(day, screen.Runners);
+  SortRunnerGrid(screen.Runners);
+  SetStakeField(session, std::to_string(bets::AmountOf(bets::RaceStake(day, slot))));
+
+  screen.Marks.TaishoRaceLogic2Label = TargetMark(day.Work[slot].Logic2Taisho);
+  RunChosenLogic(session);
+  ShowMarks(screen, day.Work[slot]);
+
+  session.PageControl1Visible = true;
+  screen.LabelPanelVisible = true;
+  screen.Runners.SelectedRow = -1;
+}
+
+bool NextRace(Session& session) {
+  if (codes::IsBlank(session.DateCombo.Text) || session.DatList.Items.empty()) return false;
+  const store::RaceDay& day = session.Day();
+  const LocalTime now = session.TheClock().Now();
+  if (std::to_string(now.Ymd()) != day.RaRec[0].Field(12, 8)) return false;
+
+  const std::string now_text = HhnnText(now);
+  const long long now_hhnn = codes::NumericValue(now_text);
+  int best_slot = -1;
+  long long best_gap = 0;
+  const int items = static_cast<int>(session.DatList.Items.size());
+  for (int slot = 0; slot < items; ++slot) {
+    const std::string_view post = day.RaRec[slot].Field(874, 4);
+    if (!(post > now_text)) continue;
+    const long long gap = codes::NumericValue(post) - now_hhnn;
+    if (best_slot < 0 || gap < best_gap) {
+      best_slot = slot;
+      best_gap = gap;
+    }
+  }
+  if (best_slot < 0) return false;
+  session.SelectRace(best_slot);
+  return true;
+}
+
+void ChangeStakeField(Session& session, const std::string& amount_text) {
+  session.Screen.StakeField = amount_text;
+  bets::ChangeAmount(session.Day(), session.Screen.Tables, amount_text, ModeOf(session));
+}
+
+}  // namespace app

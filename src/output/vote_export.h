@@ -1,0 +1,76 @@
+#pragma once
+
+// The hand-over of the shown race's bets to the voting plug-in "Velk投票プラグイン２": one
+// CSV line per bet of the active table, written into the plug-in's "kaime" folder, then
+// the plug-in started with the file's path.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "bets/bet_table.h"
+#include "codes/bet_numbering.h"
+#include "store/race_day.h"
+
+namespace app {
+class Session;
+}
+
+namespace output {
+
+/// The plug-in's code of a bet type: "UMAFUKU", "UMATAN", "SANFUKU", "SANTAN".
+/// LogicError for a type without a bet table.
+const std::string& VoteTypeCode(codes::BetType type);
+/// The type's name in the confirmation: "馬連", "馬単", "３連複", "３連単" (Shift-JIS).
+const std::string& VoteTypeName(codes::BetType type);
+
+/// The combination of a 買い目 cell in the plug-in's form: the numbers at characters 1-2,
+/// 4-5 (and 7-8 for triples) as two digits joined by "-" ("03-11", "12-01-02").
+std::string VoteCombination(codes::BetType type, std::string_view comb_cell);
+
+/// One line of the file, CR LF included: date, venue, race, type, NORMAL, stake (the cell
+/// without blanks), combination, each followed by a comma.
+std::string VoteLine(const store::RaRecord& ra, codes::BetType type, std::string_view stake_cell,
+                     std::string_view comb_cell);
+
+/// True when a row has non-blank 買い目, オッズ and 購入額 cells.
+bool HasVoteCells(const bets::BetTable& table, int row);
+
+/// The whole file: a line for every row with the three cells and no exclusion mark, in
+/// table row order (empty when every such row is excluded).
+std::string VoteCsv(const store::RaRecord& ra, const bets::BetTable& table);
+
+/// The file's name: yymmdd of the race's date + ".csv" ("250105.csv").
+std::string VoteFileName(const store::RaRecord& ra);
+
+/// How an export ended.
+enum class VoteResult {
+  kNoDay,         ///< no date chosen: message shown
+  kNoRace,        ///< no race selected: message shown
+  kNoBets,        ///< the table has no bet with stake: message shown
+  kNoPlugin,      ///< the plug-in folder is not set: message shown
+  kDeclined,      ///< the user answered No: nothing written
+  kLaunched,      ///< file written, plug-in started; the current folder is the plug-in's
+  kLaunchFailed,  ///< file written, the plug-in did not start: message shown
+};
+
+/// Makes a folder the process's current folder; false when it cannot.
+using ChangeFolder = std::function<bool(const std::filesystem::path&)>;
+/// std::filesystem::current_path.
+bool ChangeProcessFolder(const std::filesystem::path& folder);
+
+/// "Velk2投票" for the table of `type` of the session's race: the checks and messages in
+/// their order, the confirmation, the file (InputError naming it when it cannot be written,
+/// e.g. a missing "kaime" folder; the plug-in is then not started), the current folder
+/// set to the plug-in folder and the plug-in started through the session's Launcher with
+/// the file's path. When the start fails: beep, the two-line message, and the current
+/// folder back to the program folder.
+VoteResult VoteExport(app::Session& session, codes::BetType type,
+                      const ChangeFolder& change_folder = ChangeProcessFolder);
+
+/// The path of the file an export of the race writes: plug-in folder/kaime/name.
+std::filesystem::path VoteFilePath(const std::string& plugin_folder_sjis,
+                                   const store::RaRecord& ra);
+
+}  // namespace output
