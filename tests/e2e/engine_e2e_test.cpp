@@ -1,0 +1,192 @@
+// The engine end to end on generated data: a sample feed of three weeks pulled with final
+// odds, every day loaded, every race shown with Logic A and with Logic B, and the bet
+// tables checked against the invariants every screen and the voting export rely on.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/companion_locator.h"
+#include "app/launcher.h"
+#include "app/session.h"
+#include "bets/cell_format.h"
+#include "bets/payout_check.h"
+#include "codes/bet_numbering.h"
+#include "jvlink/feed/feed_writer.h"
+#include "jvlink/feed_jv_link.h"
+#include "jvlink/stored_pull.h"
+#include "support/recording_prompts.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using codes::BetType;
+
+// The odds of a combination as the race day holds them.
+double OddsOf(const store::RaceWork& work, BetType type, int index) {
+  switch (type) {
+    case BetType::UR: return work.AsaUROdds[index];
+    case BetType::UT: return work.AsaUTOdds[index];
+    case BetType::SRF: return work.AsaSRFOdds[index];
+    default: return work.AsaSRTOdds[index];
+  }
+}
+
+// What the whole run saw, to show that the checks had something to check.
+struct Seen {
+  long long bets = 0;
+  long long hits = 0;
+  long long full_tables = 0;
+};
+
+class EngineEndToEnd : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    home_ = new testsupport::TempDir;
+    jvlink::feed::FeedOptions feed;
+    feed.out = home_->path() / "feed";
+    feed.from = 20240504;
+    feed.days = 21;
+    feed.seed = 7;
+    const jvlink::feed::FeedSummary summary = jvlink::feed::WriteFeed(feed);
+    ASSERT_GE(summary.race_days, 6);
+
+    app::FixedClock clock({2024, 6, 1, 10, 0, 0});
+    testsupport::RecordingPrompts prompts;
+    app::ProcessLauncher launcher;
+    app::NoCompanionLocator companions;
+    jvlink::FeedJVLink link(feed.out, clock);
+    app::Session session(prompts, clock, &link, launcher, companions, home_->path());
+    session.Start();
+    ASSERT_EQ(link.JVInit("QV000001/QV000002/Quorvane/Version.1.13"), 0);
+    jvlink::StoredPull pull(link, prompts, session.Settings(), clock, session.Store());
+    pull.SetStartMoment({2024, 5, 1, 0, 0, 0});
+    pull.SetFinalOdds(true);
+    pull.Start();
+    while (pull.PollTimerRunning()) pull.Poll();
+    pull.Close();
+    ASSERT_EQ(pull.outcome(), jvlink::StoredPull::Outcome::kCompleted) << prompts.Log.size();
+  }
+  static void TearDownTestSuite() {
+    delete home_;
+    home_ = nullptr;
+  }
+
+  EngineEndToEnd()
+      : clock_({2024, 6, 1, 10, 0, 0}),
+        session_(prompts_, clock_, nullptr, launcher_, companions_, home_->path()) {
+    session_.Start();
+  }
+
+  // Every bet table of the race shown, against the invariants.
+  void CheckTables(const std::string& where) {
+    const store::RaceDay& day = session_.Day();
+    const int slot = day.CurrentSlot;
+    const store::RaceWork& work = day.Work[slot];
+    const store::RacePayouts& payouts = day.DayPayouts[slot];
+    for (BetType type : bets::BetTables::kOrder) {
+      const bets::BetTable& table = session_.Screen.Tables.Table(type);
+      const std::string at = where + " " + bets::BetTypeName(type);
+      ASSERT_GE(table.RowCount(), 2) << at;
+      ASSERT_LE(table.RowCount(), bets::kMaxBetRows + 1) << at;
+      if (table.RowCount() == bets::kMaxBetRows + 1) ++seen_.full_tables;
+      long long stakes = 0;
+      long long returned = 0;
+      int live = 0;
+      for (int row = 1; row < table.RowCount(); ++row) {
+        if (!table.IsLive(row)) continue;
+        ++live;
+        ++seen_.bets;
+        const std::string& comb = table.Cell(row, bets::kCombCol);
+        const int index = codes::CombIndex(type, comb);
+        ASSERT_GT(index, 0) << at << " row " << row << " " << comb;
+        const double odds = bets::CellNumber(table.Cell(row, bets::kOddsCol));
+        EXPECT_GT(odds, 0) << at << " row " << row;
+        EXPECT_NEAR(odds, OddsOf(work, type, index), 0.05) << at << " row " << row;
+        const long long stake = bets::CellInt(table.Cell(row, bets::kStakeCol));
+        EXPECT_GE(stake, 100) << at << " row " << row;
+        EXPECT_EQ(stake % 100, 0) << at << " row " << row;
+        stakes += stake;
+        const std::string& payout_cell = table.Cell(row, table.PayoutCol());
+        if (!bets::CellInt(payout_cell)) continue;
+        ++seen_.hits;
+        EXPECT_TRUE(bets::IsPaidCombination(payouts, type, comb)) << at << " row " << row;
+        const long long result = bets::CellInt(table.Cell(row, table.ResultReturnCol()));
+        EXPECT_EQ(result, bets::CellInt(payout_cell) * stake / 100) << at << " row " << row;
+        returned += result;
+      }
+      if (live == 0) {
+        EXPECT_EQ(table.Summary().count.text, "") << at;
+        continue;
+      }
+      EXPECT_EQ(bets::CellInt(table.Summary().count.text), live) << at;
+      EXPECT_EQ(bets::CellInt(table.Summary().total.text), stakes) << at;
+      EXPECT_EQ(bets::CellInt(table.Summary().returned.text), returned) << at;
+    }
+  }
+
+  // Every race of every day shown with the rule book of `option`.
+  Seen ShowEveryRace(int option) {
+    session_.Settings().SetKaimeOption(option);
+    seen_ = {};
+    const std::vector<std::string> days = session_.DateCombo.Items;
+    for (const std::string& day : days) {
+      if (session_.ChooseDate(day) != app::LoadResult::kLoaded) {
+        ADD_FAILURE() << "day not loaded: " << prompts_.Log.size();
+        continue;
+      }
+      for (int item = 0; item < static_cast<int>(session_.DatList.Items.size()); ++item) {
+        session_.SelectRace(item);
+        CheckTables("logic " + std::to_string(option) + " item " + std::to_string(item));
+        if (HasFailure()) return seen_;
+      }
+    }
+    RecordProperty("bets", std::to_string(seen_.bets));
+    RecordProperty("hits", std::to_string(seen_.hits));
+    RecordProperty("full_tables", std::to_string(seen_.full_tables));
+    return seen_;
+  }
+
+  static testsupport::TempDir* home_;
+  testsupport::RecordingPrompts prompts_;
+  app::FixedClock clock_;
+  app::ProcessLauncher launcher_;
+  app::NoCompanionLocator companions_;
+  app::Session session_;
+  Seen seen_;
+};
+
+testsupport::TempDir* EngineEndToEnd::home_ = nullptr;
+
+TEST_F(EngineEndToEnd, ThePulledDaysAreListedAndLoadWithoutAMessage) {
+  ASSERT_GE(session_.DateCombo.Items.size(), 6u);
+  for (const std::string& day : session_.DateCombo.Items) {
+    EXPECT_EQ(session_.ChooseDate(day), app::LoadResult::kLoaded);
+    EXPECT_GE(session_.DatList.Items.size(), 12u);
+  }
+  EXPECT_EQ(prompts_.beeps, 0);
+}
+
+TEST_F(EngineEndToEnd, LogicABetsKeepEveryInvariant) {
+  const Seen seen = ShowEveryRace(1);
+  EXPECT_GT(seen.bets, 1000);
+  EXPECT_GT(seen.hits, 0);
+  EXPECT_EQ(prompts_.beeps, 0);
+}
+
+TEST_F(EngineEndToEnd, LogicBBetsKeepEveryInvariant) {
+  const Seen seen = ShowEveryRace(2);
+  EXPECT_GT(seen.bets, 0);
+  EXPECT_EQ(prompts_.beeps, 0);
+}
+
+TEST_F(EngineEndToEnd, ProportionalStakesKeepEveryInvariantToo) {
+  session_.Settings().SetHaibunSet(1);
+  const Seen seen = ShowEveryRace(1);
+  EXPECT_GT(seen.bets, 1000);
+}
+
+}  // namespace
