@@ -1,0 +1,204 @@
+// The engine on one generated race day of 36 races with every odds kind: the full day
+// load (files read and checked, odds imported, marks, payouts, first race shown) and one
+// ShowRace with Logic A and with Logic B, each as a median of repetitions and as a ratio
+// against reading the same day's files into memory in the same run.
+//
+// Targets: a day load within 5x the plain read of its files; ShowRace under 2 ms.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/companion_locator.h"
+#include "app/launcher.h"
+#include "app/session.h"
+#include "app/user_prompts.h"
+#include "codes/cp932.h"
+#include "jvlink/feed/feed_writer.h"
+#include "jvlink/feed_jv_link.h"
+#include "jvlink/stored_pull.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const app::LocalTime kNow{2024, 6, 1, 10, 0, 0};
+
+class QuietPrompts : public app::UserPrompts {
+ public:
+  void Beep() override {}
+  void Inform(const std::string&) override {}
+  bool Confirm(const std::string&) override { return false; }
+  void SetStatus(const std::string&, const std::string&) override {}
+  void SetProgress(const std::string&, int, int) override {}
+  void ProcessEvents() override {}
+};
+
+[[noreturn]] void Fail(const std::string& what) {
+  std::fprintf(stderr, "bench_engine: %s\n", what.c_str());
+  std::exit(1);
+}
+
+// Three weeks of sample feed pulled with final odds into a program folder, and the first
+// day of it with 36 races; everything removed at the end of the run.
+struct Bench {
+  fs::path root = fs::temp_directory_path() /
+                  ("quorvane-engine-bench-" + std::to_string(std::random_device{}()));
+  app::FixedClock clock{kNow};
+  QuietPrompts prompts;
+  app::ProcessLauncher launcher;
+  app::NoCompanionLocator companions;
+  std::unique_ptr<app::Session> session;
+  std::string day;  // Shift-JIS DayPrefix
+  std::vector<fs::path> day_files;
+
+  Bench() {
+    fs::remove_all(root);
+    fs::create_directories(root / "home");
+    jvlink::feed::WriteFeed({root / "feed", 20240504, 21, 1, false});
+    session = std::make_unique<app::Session>(prompts, clock, nullptr, launcher, companions,
+                                             root / "home");
+    session->Start();
+    Pull();
+    session->BuildDateList();
+    for (const std::string& candidate : session->DateCombo.Items) {
+      if (session->ChooseDate(candidate) == app::LoadResult::kLoaded &&
+          session->DatList.Items.size() == 36) {
+        day = candidate;
+        break;
+      }
+    }
+    if (day.empty()) Fail("no generated day with 36 races");
+    const std::string prefix = codes::SjisToUtf8(day);
+    for (const auto& entry : fs::directory_iterator(session->Store().DataFolder())) {
+      if (entry.path().filename().string().starts_with(prefix)) day_files.push_back(entry.path());
+    }
+  }
+  ~Bench() {
+    session.reset();
+    std::error_code ec;
+    fs::remove_all(root, ec);
+  }
+
+  void Pull() {
+    jvlink::FeedJVLink link(root / "feed", clock);
+    link.JVInit("QV000001/QV000002/Quorvane/Version.1.13");
+    jvlink::StoredPull pull(link, prompts, session->Settings(), clock, session->Store());
+    pull.SetStartMoment({2024, 5, 1, 0, 0, 0});
+    pull.SetFinalOdds(true);
+    pull.Start();
+    while (pull.PollTimerRunning()) pull.Poll();
+    pull.Close();
+    if (pull.outcome() != jvlink::StoredPull::Outcome::kCompleted) Fail("the pull did not complete");
+  }
+};
+
+Bench& TheBench() {
+  static Bench bench;
+  return bench;
+}
+
+std::string ReadAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void BM_ReadDayFiles(benchmark::State& state) {
+  Bench& bench = TheBench();
+  long long bytes = 0;
+  for (auto _ : state) {
+    for (const fs::path& file : bench.day_files) {
+      std::string text = ReadAll(file);
+      bytes += static_cast<long long>(text.size());
+      benchmark::DoNotOptimize(text);
+    }
+  }
+  state.SetBytesProcessed(bytes);
+  state.counters["files"] = static_cast<double>(bench.day_files.size());
+}
+
+void BM_DayLoad(benchmark::State& state) {
+  Bench& bench = TheBench();
+  bench.session->Settings().SetKaimeOption(1);
+  for (auto _ : state) {
+    if (bench.session->ChooseDate(bench.day) != app::LoadResult::kLoaded) Fail("load failed");
+  }
+}
+
+void ShowEveryRaceInTurn(benchmark::State& state, int option) {
+  Bench& bench = TheBench();
+  bench.session->Settings().SetKaimeOption(option);
+  if (bench.session->ChooseDate(bench.day) != app::LoadResult::kLoaded) Fail("load failed");
+  int item = 0;
+  for (auto _ : state) {
+    bench.session->SelectRace(item);
+    item = (item + 1) % 36;
+  }
+}
+
+void BM_ShowRaceLogicA(benchmark::State& state) { ShowEveryRaceInTurn(state, 1); }
+void BM_ShowRaceLogicB(benchmark::State& state) { ShowEveryRaceInTurn(state, 2); }
+
+constexpr int kRepetitions = 9;
+void Median(benchmark::internal::Benchmark* b, benchmark::TimeUnit unit) {
+  b->Unit(unit)->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->UseRealTime();
+}
+BENCHMARK(BM_ReadDayFiles)->Apply([](auto* b) { Median(b, benchmark::kMillisecond); });
+BENCHMARK(BM_DayLoad)->Apply([](auto* b) { Median(b, benchmark::kMillisecond); });
+BENCHMARK(BM_ShowRaceLogicA)->Apply([](auto* b) { Median(b, benchmark::kMicrosecond); });
+BENCHMARK(BM_ShowRaceLogicB)->Apply([](auto* b) { Median(b, benchmark::kMicrosecond); });
+
+// Keeps the console output and notes the median time of each benchmark, in seconds.
+class MedianReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        medians[run.run_name.function_name] =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> medians;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  TheBench();
+  MedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+
+  auto median = [&](const char* name) {
+    auto it = reporter.medians.find(name);
+    return it == reporter.medians.end() ? 0.0 : it->second;
+  };
+  const double read = median("BM_ReadDayFiles");
+  if (read <= 0) return 0;  // filtered out: no ratios
+  std::printf("day of 36 races, %zu files\n", TheBench().day_files.size());
+  std::printf("plain read of the day's files: %.3f ms (median)\n", read * 1e3);
+  for (const char* name : {"BM_DayLoad", "BM_ShowRaceLogicA", "BM_ShowRaceLogicB"}) {
+    const double t = median(name);
+    if (t > 0) std::printf("%-18s %9.3f ms  %6.2fx the plain read\n", name, t * 1e3, t / read);
+  }
+  const double load = median("BM_DayLoad");
+  std::printf("targets: day load within 5x the read: %s; ShowRace under 2 ms: %s\n",
+              load > 0 && load <= 5 * read ? "met" : "NOT met",
+              median("BM_ShowRaceLogicA") < 2e-3 && median("BM_ShowRaceLogicB") < 2e-3 ? "met"
+                                                                                          : "NOT met");
+  return 0;
+}
