@@ -99,7 +99,8 @@ struct Bench {
     pull.Start();
     while (pull.PollTimerRunning()) pull.Poll();
     pull.Close();
-    if (pull.outcome() != jvlink::StoredPull::Outcome::kCompleted) Fail("the pull did not complete");
+    if (pull.outcome() != jvlink::StoredPull::Outcome::kCompleted)
+      Fail("the pull did not complete");
   }
 };
 
@@ -196,9 +197,9 @@ int main(int argc, char** argv) {
     if (t > 0) std::printf("%-18s %9.3f ms  %6.2fx the plain read\n", name, t * 1e3, t / read);
   }
   const double load = median("BM_DayLoad");
-  std::printf("targets: day load within 5x the read: %s; ShowRace under 2 ms: %s\n",
-              load > 0 && load <= 5 * read ? "met" : "NOT met",
-              median("BM_ShowRaceLogicA") < 2e-3 && median("BM_ShowRaceLogicB") < 2e-3 ? "met"
-                                                                                          : "NOT met");
+  std::printf(
+      "targets: day load within 5x the read: %s; ShowRace under 2 ms: %s\n",
+      load > 0 && load <= 5 * read ? "met" : "NOT met",
+      median("BM_ShowRaceLogicA") < 2e-3 && median("BM_ShowRaceLogicB") < 2e-3 ? "met" : "NOT met");
   return 0;
 }

@@ -60,7 +60,8 @@ std::string PrizeLine(const store::RaRecord& ra, const std::string& caption, int
   std::string line = caption;
   for (int place = 1; place <= places; ++place) {
     if (place > 1) line += "/";
-    line += std::to_string(place) + kPlace + codes::PadIntText(ra.Field(first_pos + 8 * (place - 1), 8));
+    line += std::to_string(place) + kPlace +
+            codes::PadIntText(ra.Field(first_pos + 8 * (place - 1), 8));
   }
   return line;
 }

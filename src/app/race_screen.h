@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "app/result_page.h"
+#include "app/runner_grid.h"
 #include "bets/bet_table.h"
 #include "bets/cell_colours.h"
 #include "bets/text_list.h"
-#include "app/result_page.h"
-#include "app/runner_grid.h"
 #include "store/race_day.h"
 
 namespace app {

@@ -22,9 +22,7 @@ const std::string& EmptyCell() {
   return kEmpty;
 }
 
-std::string NumberOrEmpty(int value) {
-  return value > 0 ? bets::FormatInt(value, 2) : EmptyCell();
-}
+std::string NumberOrEmpty(int value) { return value > 0 ? bets::FormatInt(value, 2) : EmptyCell(); }
 
 }  // namespace
 
@@ -96,8 +94,8 @@ RunnerRow RunnerRowOf(const store::RaceDay& day, int slot, int runner) {
     cell(RunnerColumn::PlaceOdds) = bets::FormatFixed(work.AsaPlaceLow[runner], 5, 1);
     cell(RunnerColumn::PlaceOrder) = bets::FormatInt(work.AsaPlaceLowRank[runner], 2);
   } else {
-    for (RunnerColumn col : {RunnerColumn::WinOdds, RunnerColumn::WinOrder,
-                             RunnerColumn::PlaceOdds, RunnerColumn::PlaceOrder}) {
+    for (RunnerColumn col : {RunnerColumn::WinOdds, RunnerColumn::WinOrder, RunnerColumn::PlaceOdds,
+                             RunnerColumn::PlaceOrder}) {
       cell(col) = EmptyCell();
     }
   }

@@ -45,9 +45,9 @@ void RunChosenLogic(Session& session) {
   const int slot = day.CurrentSlot;
   const bets::FillTail tail = bets::StakeAndCheckTail(
       ModeOf(session), bets::AmountOf(screen.StakeField), day.DayPayouts[slot]);
-  const bets::LogicChoice choice =
-      screen.LogicUnticked ? bets::LogicChoice::None
-                           : bets::LogicChoiceOf(session.Settings().KaimeOption());
+  const bets::LogicChoice choice = screen.LogicUnticked
+                                       ? bets::LogicChoice::None
+                                       : bets::LogicChoiceOf(session.Settings().KaimeOption());
   bets::RunLogic(choice, day, slot, screen.Tables, screen.Lists, tail);
 }
 

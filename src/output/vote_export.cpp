@@ -79,7 +79,8 @@ VoteResult Launch(app::Session& session, const std::filesystem::path& csv_file,
   try {
     const std::filesystem::path folder = PluginFolderPath(session.Settings().VelkTohyo2());
     const std::filesystem::path program = folder / "VelkTohyoPlugIn2.exe";
-    started = change_folder(folder) && session.TheLauncher().Open(program.string(), csv_file.string());
+    started =
+        change_folder(folder) && session.TheLauncher().Open(program.string(), csv_file.string());
   } catch (const codes::InputError&) {
     started = false;  // a folder text that names no path cannot be started either
   }
@@ -93,8 +94,8 @@ VoteResult Launch(app::Session& session, const std::filesystem::path& csv_file,
 }  // namespace
 
 const std::string& VoteTypeCode(codes::BetType type) {
-  static const std::string kCodes[] = {kVoteTypes[0].code, kVoteTypes[1].code,
-                                       kVoteTypes[2].code, kVoteTypes[3].code};
+  static const std::string kCodes[] = {kVoteTypes[0].code, kVoteTypes[1].code, kVoteTypes[2].code,
+                                       kVoteTypes[3].code};
   return kCodes[VoteTypePosition(type)];
 }
 

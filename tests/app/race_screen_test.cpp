@@ -38,8 +38,8 @@ TEST_P(RaceHeaderTest, ShowsEveryLineOfTheRaceRecord) {
   std::vector<std::pair<int, std::string>> fields = c.fields;
   fields.insert(fields.begin(), {12, c.key});
   const app::RaceHeader header = app::RaceHeaderOf(RaWith(fields));
-  const std::vector<std::string> shown = {header.Label1, header.Label2,     header.Label3,
-                                          header.Label4, header.Label6,     header.Label7,
+  const std::vector<std::string> shown = {header.Label1,     header.Label2,   header.Label3,
+                                          header.Label4,     header.Label6,   header.Label7,
                                           header.BashoLabel, header.RaceLabel};
   ASSERT_EQ(shown.size(), c.labels.size());
   for (size_t i = 0; i < shown.size(); ++i) {

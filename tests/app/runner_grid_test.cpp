@@ -55,8 +55,8 @@ TEST_F(RunnerGridTest, TheFavouriteShowsItsOddsAndOrderPositions) {
   // Ten full-width characters: the grid shows the first nine (18 bytes).
   Runner(0, SeRecord(1, 1, "アイウエオカキクケコ", 1, 2), 3.5, 1, 1.2, 1);
   EXPECT_EQ(Utf8(app::RunnerRowOf(*day_, 0, 0)),
-            (std::vector<std::string>{" 1", " 1", "アイウエオカキクケ", "武豊　　", "牡 4",
-                                      "  3.5", " 1", "  1.2", " 1", " 1", " 2"}));
+            (std::vector<std::string>{" 1", " 1", "アイウエオカキクケ", "武豊　　", "牡 4", "  3.5",
+                                      " 1", "  1.2", " 1", " 1", " 2"}));
 }
 
 TEST_F(RunnerGridTest, ARunnerWithoutWinOrderShowsNoOddsAtAll) {
@@ -137,13 +137,13 @@ TEST_F(RunnerGridTest, HorseNumbersAreColouredByTheTrioMarkAndTheRunnersWinOrder
   const bets::Rgb expected[] = {bets::kInfoBackground, bets::kAqua, bets::kRed, bets::kAqua,
                                 bets::kInfoBackground};
   for (int row = 1; row <= 5; ++row) {
-    EXPECT_EQ(app::RunnerGridCellStyle(grid, row, RunnerColumn::HorseNumber, day_->Work[0])
-                  .background,
-              expected[row - 1])
+    EXPECT_EQ(
+        app::RunnerGridCellStyle(grid, row, RunnerColumn::HorseNumber, day_->Work[0]).background,
+        expected[row - 1])
         << row;
   }
-  const bets::CellStyle order = app::RunnerGridCellStyle(grid, 2, RunnerColumn::WinOrder,
-                                                         day_->Work[0]);
+  const bets::CellStyle order =
+      app::RunnerGridCellStyle(grid, 2, RunnerColumn::WinOrder, day_->Work[0]);
   EXPECT_TRUE(order.bold);
   EXPECT_EQ(order.text, bets::kRed);
 }

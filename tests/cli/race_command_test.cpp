@@ -53,9 +53,10 @@ class RaceCommandTest : public ::testing::Test {
     store_.PrepareFolders();
     testsupport::StoreDay(store_, "20240518", {{"05", 1, 8}, {"05", 2, 8}});
     const std::filesystem::path data = store_.DataFolder();
-    testsupport::WriteFileBytes(data / "2024年05月18日.jvO1a",
-                                testsupport::O1Of(KeyOf("20240518", "05", 1), {15, 30, 60, 100}) +
-                                    testsupport::O1Of(KeyOf("20240518", "05", 2), {90, 20, 40, 100}));
+    testsupport::WriteFileBytes(
+        data / "2024年05月18日.jvO1a",
+        testsupport::O1Of(KeyOf("20240518", "05", 1), {15, 30, 60, 100}) +
+            testsupport::O1Of(KeyOf("20240518", "05", 2), {90, 20, 40, 100}));
     testsupport::WriteFileBytes(data / "2024年05月18日.jvO2a", O2Of(KeyOf("20240518", "05", 1)));
   }
   std::string Ini() const { return testsupport::ReadFileBytes(home_.path() / "home/Quorvane.ini"); }
@@ -76,13 +77,16 @@ TEST_F(RaceCommandTest, ShowsTheRaceWithTheWholeScreenAsJson) {
   EXPECT_THAT(run.out, HasSubstr(R"("URTaisho":1,"UTTaisho":0,)"));
   EXPECT_THAT(run.out, HasSubstr(R"("URTaishoLabel":"対象","UTTaishoLabel":"",)"));
   EXPECT_THAT(run.out, HasSubstr(R"("OzAve123Label":"  3.50","UR1NinOZLabel":"10.1"})"));
-  EXPECT_THAT(run.out, HasSubstr(R"("runners":[{"AsaWinOdds":1.5,"AsaPlaceLow":1,"AsaWinRank":1,)"));
+  EXPECT_THAT(run.out,
+              HasSubstr(R"("runners":[{"AsaWinOdds":1.5,"AsaPlaceLow":1,"AsaWinRank":1,)"));
   EXPECT_THAT(run.out, HasSubstr(R"(["","  1"," 1- 2","   10.1","  1","","   600","   6060",)"));
   EXPECT_THAT(run.out, HasSubstr(R"("count":"  5","total":"  3000",)"));
   // An empty table is one row of empty cells.
-  EXPECT_THAT(run.out, HasSubstr(R"("UT":{"rows":[["","","","","","","","","","","","","",""]],)"
-                                 R"("count":"","total":"","expected":"","expectedColour":"black")"));
-  EXPECT_THAT(run.out, HasSubstr(R"("results":{"単勝":[{"結果":" 1","人気":" 3","配当":"     560"},)"));
+  EXPECT_THAT(run.out,
+              HasSubstr(R"("UT":{"rows":[["","","","","","","","","","","","","",""]],)"
+                        R"("count":"","total":"","expected":"","expectedColour":"black")"));
+  EXPECT_THAT(run.out,
+              HasSubstr(R"("results":{"単勝":[{"結果":" 1","人気":" 3","配当":"     560"},)"));
 }
 
 TEST_F(RaceCommandTest, TheAmountIsTypedAfterTheShowAndTheExclusionsClickedInOrder) {

@@ -28,10 +28,14 @@ using codes::BetType;
 // The odds of a combination as the race day holds them.
 double OddsOf(const store::RaceWork& work, BetType type, int index) {
   switch (type) {
-    case BetType::UR: return work.AsaUROdds[index];
-    case BetType::UT: return work.AsaUTOdds[index];
-    case BetType::SRF: return work.AsaSRFOdds[index];
-    default: return work.AsaSRTOdds[index];
+    case BetType::UR:
+      return work.AsaUROdds[index];
+    case BetType::UT:
+      return work.AsaUTOdds[index];
+    case BetType::SRF:
+      return work.AsaSRFOdds[index];
+    default:
+      return work.AsaSRTOdds[index];
   }
 }
 

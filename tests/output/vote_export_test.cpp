@@ -139,8 +139,9 @@ class VoteExportTest : public ::testing::Test {
 TEST_F(VoteExportTest, AsksThenWritesTheFileAndStartsThePluginWithIt) {
   prompts_.ScriptAnswers({true});
   EXPECT_EQ(Export(), VoteResult::kLaunched);
-  EXPECT_EQ(prompts_.confirms,
-            std::vector<std::string>{codes::Sj("[中山 5R:馬連]に投票します。実行してよろしいですか？")});
+  EXPECT_EQ(
+      prompts_.confirms,
+      std::vector<std::string>{codes::Sj("[中山 5R:馬連]に投票します。実行してよろしいですか？")});
   EXPECT_EQ(testsupport::ReadFileBytes(CsvFile()),
             "20250105,06,05,UMAFUKU,NORMAL,500,03-11,\r\n"
             "20250105,06,05,UMAFUKU,NORMAL,100,05-06,\r\n");
@@ -165,10 +166,12 @@ TEST_F(VoteExportTest, APluginThatDoesNotStartShowsTheTwoLinesAndKeepsTheFile) {
   EXPECT_EQ(Export(), VoteResult::kLaunchFailed);
   EXPECT_EQ(prompts_.beeps, 1);
   EXPECT_EQ(prompts_.InformsUtf8(),
-            std::vector<std::string>{"投票プラグイン２の呼び出しでエラーが発生しました。\r\n"
-                                     "投票プラグイン２が正しくインストールされているか確認してください。"});
+            std::vector<std::string>{
+                "投票プラグイン２の呼び出しでエラーが発生しました。\r\n"
+                "投票プラグイン２が正しくインストールされているか確認してください。"});
   EXPECT_FALSE(testsupport::ReadFileBytes(CsvFile()).empty());
-  EXPECT_EQ(folders_, (std::vector<std::filesystem::path>{plugin_, session_.Store().ProgramFolder()}));
+  EXPECT_EQ(folders_,
+            (std::vector<std::filesystem::path>{plugin_, session_.Store().ProgramFolder()}));
 }
 
 TEST_F(VoteExportTest, TheRealLauncherFailsWithoutTheExecutableAndTheFileStaysWritten) {
@@ -180,10 +183,9 @@ TEST_F(VoteExportTest, TheRealLauncherFailsWithoutTheExecutableAndTheFileStaysWr
   session.Day().RaRec[1] = Race();
   session.Screen.Tables = session_.Screen.Tables;
   prompts_.ScriptAnswers({true});
-  EXPECT_EQ(output::VoteExport(session, BetType::UR, [](const std::filesystem::path&) {
-              return true;
-            }),
-            VoteResult::kLaunchFailed);
+  EXPECT_EQ(
+      output::VoteExport(session, BetType::UR, [](const std::filesystem::path&) { return true; }),
+      VoteResult::kLaunchFailed);
   EXPECT_EQ(prompts_.informs.size(), 1u);
   EXPECT_EQ(testsupport::ReadFileBytes(CsvFile()).substr(0, 9), "20250105,");
 }
