@@ -14,4 +14,7 @@ since="$(date -d '63 days ago' +%Y/%m/%d) 00:00:00"
 "$bin/quorvane-cli" --home "$home" days
 # the newest day whose races are all run (today, the first line, is still going on)
 day=$("$bin/quorvane-cli" --home "$home" days | sed -n 2p)
-"$bin/quorvane-cli" --home "$home" race --day "$day" --slot 10 --logic A --json
+# the first race of that day marked as a quinella target, so its bet tables are filled
+slot=$("$bin/quorvane-cli" --home "$home" day --day "$day" --json |
+       grep -o '"slot":[0-9]*,[^}]*"URTaisho":[12]' | head -n 1 | sed 's/"slot":\([0-9]*\).*/\1/')
+"$bin/quorvane-cli" --home "$home" race --day "$day" --slot "${slot:-0}" --logic A --json
