@@ -41,9 +41,9 @@ enum class LoadResult {
   kFailed,     ///< bad input stopped the load midway: message shown, race list empty
 };
 
-/// Steps of the day load that other parts of the program carry out. Each is empty, and
-/// its step does nothing, until that part sets it. They run at fixed points of
-/// LoadRaceDay and SelectRace:
+/// Steps of the day load that other parts of the program carry out. The Session sets
+/// ShowRace itself; the timer steps stay empty, and do nothing, until the part that
+/// runs the timers sets them. They run at fixed points of LoadRaceDay and SelectRace:
 ///  - DayLoadStart: first step of every load, after the work area is hidden and the race
 ///    list cleared (result timer off, countdown text cleared, morning flags cleared).
 ///  - ScheduleSetup: after the stake list (morning-odds times of every race, result
