@@ -110,6 +110,7 @@ LoadResult Session::LoadRaceDay() {
   }
 
   HideDay();
+  day_->AsaFetched1.Fill(0);  // the morning-odds flags belong to the day before
   Run(Hooks.DayLoadStart);
   store::ResetRaceWork(*day_);
   if (!staged) {

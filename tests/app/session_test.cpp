@@ -129,6 +129,16 @@ TEST_F(SessionTest, TheStakeListTakesTheDefaultAmountOfTheSettings) {
   EXPECT_EQ(session_.Day().RaceStakeList[35], "5000");
 }
 
+TEST_F(SessionTest, ALoadClearsTheMorningOddsFlagsOfTheDayBefore) {
+  Start();
+  testsupport::StoreDay(session_.Store(), kYmd, {{"05", 1, 8}});
+  session_.Day().AsaFetched1[0] = 1;
+  session_.Day().AsaFetched1[35] = 1;
+  session_.ChooseDate(Day());
+  EXPECT_EQ(session_.Day().AsaFetched1[0], 0);
+  EXPECT_EQ(session_.Day().AsaFetched1[35], 0);
+}
+
 TEST_F(SessionTest, LoadingTheSameDayTwiceGivesTheSameRaceDay) {
   Start();
   testsupport::StoreDay(session_.Store(), kYmd, testsupport::TwelveRacesAt({"05", "08"}));
