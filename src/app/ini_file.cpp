@@ -1,6 +1,7 @@
 #include "app/ini_file.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "codes/cp932.h"
@@ -200,7 +201,9 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   } else if (place.section != std::string::npos) {
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(place.insert), line);
   } else {
-    lines.push_back("[" + std::string(section) + "]");
+    std::string header = "[";  // built in steps: GCC 12 warns falsely on "[" + string&&
+    header.append(section).append("]");
+    lines.push_back(std::move(header));
     lines.push_back(line);
   }
   files.Save(file_, lines);

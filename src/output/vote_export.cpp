@@ -111,7 +111,8 @@ std::string VoteCombination(codes::BetType type, std::string_view comb_cell) {
   std::string combination = TwoDigits(codes::NumericValue(codes::Field(comb_cell, 1, 2))) + "-" +
                             TwoDigits(codes::NumericValue(codes::Field(comb_cell, 4, 2)));
   if (IsTriple(type)) {
-    combination += "-" + TwoDigits(codes::NumericValue(codes::Field(comb_cell, 7, 2)));
+    combination += '-';  // in two steps: GCC 12 warns falsely on "-" + string&&
+    combination += TwoDigits(codes::NumericValue(codes::Field(comb_cell, 7, 2)));
   }
   return combination;
 }

@@ -107,7 +107,8 @@ void AppendOddsRecord(std::string& out, int kind, const RacePlan& race, const Od
   const int length = OddsRecordLength(kind);
   RecordText rec(out, length);
   const FeedMoment at = announced.Normalised();
-  const std::string id = "O" + std::to_string(kind);
+  std::string id = "O";  // appended, not "O" + string&&: GCC 12 warns falsely on that
+  id += std::to_string(kind);
   rec.Header(id, data_kind, at.ymd, race.key);
   char mdhm[8];
   at.Mdhm8(mdhm);
