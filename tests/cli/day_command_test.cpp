@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../store/race_day_files.h"
+#include "cli_run.h"
 #include "app/clock.h"
 #include "store/record_store.h"
 #include "support/record_builder.h"
@@ -13,23 +14,8 @@
 
 namespace {
 
-// Runs the CLI on the home folder; standard output and error are captured.
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
-CliRun RunCli(const testsupport::TempDir& home, const std::string& words) {
-  const std::string out = home.str() + "/stdout.txt", err = home.str() + "/stderr.txt";
-  const std::string command = std::string(QUORVANE_CLI) + " --home '" + home.str() + "/home' " +
-                              words + " >'" + out + "' 2>'" + err + "'";
-  CliRun run;
-  const int raw = std::system(command.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.out = testsupport::ReadFileBytes(out);
-  run.err = testsupport::ReadFileBytes(err);
-  return run;
-}
+using testsupport::CliRun;
+using testsupport::RunCli;
 
 class DayCommandTest : public ::testing::Test {
  protected:
