@@ -22,6 +22,7 @@
 #include "app/companion_locator.h"
 #include "app/launcher.h"
 #include "app/session.h"
+#include "app/silent_prompts.h"
 #include "app/user_prompts.h"
 #include "codes/cp932.h"
 #include "jvlink/feed/feed_writer.h"
@@ -34,16 +35,6 @@ namespace fs = std::filesystem;
 
 const app::LocalTime kNow{2024, 6, 1, 10, 0, 0};
 
-class QuietPrompts : public app::UserPrompts {
- public:
-  void Beep() override {}
-  void Inform(const std::string&) override {}
-  bool Confirm(const std::string&) override { return false; }
-  void SetStatus(const std::string&, const std::string&) override {}
-  void SetProgress(const std::string&, int, int) override {}
-  void ProcessEvents() override {}
-};
-
 [[noreturn]] void Fail(const std::string& what) {
   std::fprintf(stderr, "bench_engine: %s\n", what.c_str());
   std::exit(1);
@@ -55,7 +46,7 @@ struct Bench {
   fs::path root = fs::temp_directory_path() /
                   ("quorvane-engine-bench-" + std::to_string(std::random_device{}()));
   app::FixedClock clock{kNow};
-  QuietPrompts prompts;
+  app::SilentPrompts prompts;
   app::ProcessLauncher launcher;
   app::NoCompanionLocator companions;
   std::unique_ptr<app::Session> session;

@@ -20,6 +20,7 @@
 
 #include "app/clock.h"
 #include "app/settings.h"
+#include "app/silent_prompts.h"
 #include "app/user_prompts.h"
 #include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
@@ -35,16 +36,6 @@ constexpr int kYearDays = 365;
 constexpr int kMonthDays = 31;
 const app::LocalTime kNow{2024, 1, 15, 12, 0, 0};
 const app::LocalTime kStart{2022, 12, 1, 0, 0, 0};
-
-class QuietPrompts : public app::UserPrompts {
- public:
-  void Beep() override {}
-  void Inform(const std::string&) override {}
-  bool Confirm(const std::string&) override { return false; }
-  void SetStatus(const std::string&, const std::string&) override {}
-  void SetProgress(const std::string&, int, int) override {}
-  void ProcessEvents() override {}
-};
 
 fs::path FreshFolder(const std::string& name) {
   fs::path dir = fs::temp_directory_path() /
@@ -80,7 +71,7 @@ long long PullOnce(const fs::path& feed, const fs::path& home, jvlink::PullWriti
   store::RecordStore store(home, clock);
   store.PrepareFolders();
   app::Settings settings(home / "Quorvane.ini");
-  QuietPrompts prompts;
+  app::SilentPrompts prompts;
   jvlink::FeedJVLink link(feed, clock);
   link.JVInit("QV000001/QV000002/Quorvane/Version.1.13");
   jvlink::StoredPull pull(link, prompts, settings, clock, store, writing);
