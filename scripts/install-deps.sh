@@ -3,7 +3,8 @@
 # Idempotent: a machine that has them all is left alone.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev libgl-dev fonts-ipafont-gothic xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do
