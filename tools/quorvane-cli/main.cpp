@@ -27,6 +27,8 @@ const Command kCommands[] = {
   {"day",   cli::RunDay,   "day --day D --json"},
   {"race",  cli::RunRace,  "race --day D --slot N [--logic A|B|none] [--mode 0|1] [--amount YEN] [--exclude TYPE:ROW]... --json"},
   {"vote",  cli::RunVote,  "vote --day D --slot N --type UR|UT|SRF|SRT [--yes]"},
+  {"export", cli::RunExport, "export --from YYYYMMDD --to YYYYMMDD [--logic A|B|none] [--yes] [--jobs N]"},
+  {"stats", cli::RunStats, "stats --file NAME [conditions] [--by month|course] [--json]"},
 };
 // clang-format on
 

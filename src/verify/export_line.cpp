@@ -1,0 +1,61 @@
+#include "verify/export_line.h"
+
+#include "codes/code_tables.h"
+#include "codes/course_text.h"
+#include "codes/cp932.h"
+#include "codes/pad_int_text.h"
+#include "codes/race_class_text.h"
+#include "codes/record_field.h"
+
+namespace verify {
+
+const std::array<std::string, kFieldCount>& FieldHeadings() {
+  static const std::array<std::string, kFieldCount> kHeadings = {
+      codes::Sj("日付"),   codes::Sj("場所"),     codes::Sj("R"),      codes::Sj("レース"),
+      codes::Sj("頭"),     codes::Sj("Track"),    codes::Sj("距離"),   codes::Sj("世代"),
+      codes::Sj("条件"),   codes::Sj("世代条件"), codes::Sj("重量"),   codes::Sj("重賞"),
+      codes::Sj("投資"),   codes::Sj("回収"),     codes::Sj("第1指標"), codes::Sj("馬連1-5")};
+  return kHeadings;
+}
+
+ExportFields LineFields(const store::RaRecord& ra, const bets::BetSummary& summary,
+                        const app::RaceMarkLabels& marks) {
+  static const std::string kYear = codes::Sj("年");
+  static const std::string kMonth = codes::Sj("月");
+  static const std::string kDay = codes::Sj("日");
+  ExportFields f;
+  f[0] = std::string(ra.Field(12, 4)) + kYear + std::string(ra.Field(16, 2)) + kMonth +
+         std::string(ra.Field(18, 2)) + kDay;
+  f[1] = codes::CourseText(ra.Field(20, 2));
+  f[2] = codes::PadIntText(ra.Field(26, 2));
+  f[3] = std::string(ra.Field(605, 6));
+  f[4] = codes::PadIntText(ra.Field(882, 2));
+  f[5] = codes::TrackShortText(ra.Field(706, 2));
+  f[6] = codes::PadIntText(ra.Field(698, 4));
+  f[7] = std::string(ra.Field(617, 2));
+  f[8] = std::string(ra.Field(635, 3));
+  f[9] = codes::RaceClassPair(f[7], f[8]);
+  f[10] = codes::WeightRuleWideText(ra.Field(622, 1));
+  f[11] = codes::GradeText(ra.Field(615, 1));
+  f[12] = std::string(codes::TrimBlanks(summary.total.text));
+  f[13] = std::string(codes::TrimBlanks(summary.returned.text));
+  f[14] = std::string(codes::TrimBlanks(marks.OzAve123Label));
+  f[15] = std::string(codes::TrimBlanks(marks.UR1NinOZLabel));
+  return f;
+}
+
+std::string JoinFields(const ExportFields& fields) {
+  std::string line;
+  line.reserve(160);
+  for (size_t i = 0; i < fields.size(); ++i) {
+    line += i == 0 ? "\"" : "\",\"";
+    for (char c : fields[i]) {
+      if (c == '"') line += '"';
+      line += c;
+    }
+  }
+  line += '"';
+  return line;
+}
+
+}  // namespace verify

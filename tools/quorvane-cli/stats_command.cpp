@@ -1,0 +1,4 @@
+#include "commands.h"
+namespace cli {
+int RunStats(const CliArgs&) { return 2; }
+}
