@@ -61,8 +61,8 @@ std::string RateText(long long numerator, long long denominator, int width, int 
   // A half or more of the last place rounds away from zero: 2 × remainder ≥ divisor.
   if (remainder >= divisor - remainder) RoundUp(digits);
 
-  const bool negative = (numerator < 0) != (denominator < 0) &&
-                        digits.find_first_not_of('0') != std::string::npos;
+  const bool negative =
+      (numerator < 0) != (denominator < 0) && digits.find_first_not_of('0') != std::string::npos;
   if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
   if (negative) digits.insert(digits.begin(), '-');
   if (static_cast<int>(digits.size()) < width) {

@@ -112,8 +112,7 @@ class EngineEndToEnd : public ::testing::Test {
     const bets::SummaryLabel& expected = table.Summary().expected;
     EXPECT_EQ(expected.text, TenthsText(sum * 100, n * total))
         << at << " returns " << sum << " bets " << n << " total " << total;
-    EXPECT_EQ(expected.colour,
-              sum > n * total ? bets::LabelColour::Black : bets::LabelColour::Red)
+    EXPECT_EQ(expected.colour, sum > n * total ? bets::LabelColour::Black : bets::LabelColour::Red)
         << at;
   }
 
