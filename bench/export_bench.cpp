@@ -94,7 +94,9 @@ double Median(std::vector<double> values) {
 double CpuSeconds() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6;
+  };
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -125,8 +127,8 @@ std::string LoadAverage() {
 int main() {
   const char* kept = std::getenv("QUORVANE_EXPORT_BENCH_HOME");
   const fs::path root = kept ? fs::path(kept)
-                             : fs::temp_directory_path() /
-                                   ("quorvane-export-bench-" + std::to_string(std::random_device{}()));
+                             : fs::temp_directory_path() / ("quorvane-export-bench-" +
+                                                            std::to_string(std::random_device{}()));
   const fs::path home = kept ? root : root / "home";
   if (!fs::exists(home / "Data")) GenerateYear(root, home);
 
@@ -146,10 +148,12 @@ int main() {
   const double read = MedianSeconds([&] { bytes = ReadAllFiles(files); }, &read_cpu);
   verify::ExportSummary summary;
   const auto export_with = [&](int jobs, double* cpu) {
-    return MedianSeconds([&] {
-      summary = verify::RunExport(session, {"20230101", "20231231", jobs}, {});
-      if (summary.outcome != verify::ExportOutcome::kDone) Fail("the export did not finish");
-    }, cpu);
+    return MedianSeconds(
+        [&] {
+          summary = verify::RunExport(session, {"20230101", "20231231", jobs}, {});
+          if (summary.outcome != verify::ExportOutcome::kDone) Fail("the export did not finish");
+        },
+        cpu);
   };
   const double one = export_with(1, &one_cpu);
   const double all = export_with(0, &all_cpu);
@@ -162,16 +166,16 @@ int main() {
               workers, LoadAverage().c_str());
   std::printf("wall seconds, medians of %d [CPU seconds of every thread]\n", kRepetitions);
   std::printf("plain sequential read:  %7.3f [%6.3f]\n", read, read_cpu);
-  std::printf("export, 1 worker:       %7.3f [%6.3f]  %6.0f races/s  %5.2fx the plain read\n",
-              one, one_cpu, races / one, one / read);
+  std::printf("export, 1 worker:       %7.3f [%6.3f]  %6.0f races/s  %5.2fx the plain read\n", one,
+              one_cpu, races / one, one / read);
   std::printf("export, %d workers:      %7.3f [%6.3f]  %6.0f races/s  %5.2fx the plain read\n",
               workers, all, all_cpu, races / all, all / read);
   // On a busy machine the wall times measure the other processes as much as this one; the
   // CPU seconds say what the cores would do if they were ours.
-  std::printf("per CPU second: export %.0f races, %d cores free -> about %.0f races/s, "
-              "%.2fx the plain read's CPU time\n",
-              races / one_cpu, workers, races / one_cpu * workers,
-              one_cpu / workers / read_cpu);
+  std::printf(
+      "per CPU second: export %.0f races, %d cores free -> about %.0f races/s, "
+      "%.2fx the plain read's CPU time\n",
+      races / one_cpu, workers, races / one_cpu * workers, one_cpu / workers / read_cpu);
   std::printf("targets (wall): >= 1000 races/s: %s; within 3x the plain read: %s\n",
               races / all >= 1000 ? "met" : "NOT met", all <= 3 * read ? "met" : "NOT met");
   return 0;

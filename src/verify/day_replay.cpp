@@ -37,7 +37,8 @@ void AddRaceLines(const app::Session& session, DayExport& out) {
   const store::RaceDay& day = session.Day();
   const store::RaRecord& ra = day.RaRec[day.CurrentSlot];
   for (size_t t = 0; t < out.lines.size(); ++t) {
-    const bets::BetSummary& summary = session.Screen.Tables.Table(bets::BetTables::kOrder[t]).Summary();
+    const bets::BetSummary& summary =
+        session.Screen.Tables.Table(bets::BetTables::kOrder[t]).Summary();
     if (bets::CellInt(summary.total.text) <= 0) continue;
     out.lines[t].push_back(JoinFields(LineFields(ra, summary, session.Screen.Marks)));
   }

@@ -15,8 +15,8 @@ struct DayExport {
   std::string day;  ///< the DayPrefix, Shift-JIS
   bool loaded = false;
   std::array<std::vector<std::string>, 4> lines;
-  int races = 0;         ///< races shown
-  std::string failure;   ///< the message of a day that could not be loaded, Shift-JIS
+  int races = 0;        ///< races shown
+  std::string failure;  ///< the message of a day that could not be loaded, Shift-JIS
 };
 
 /// Replays one day as the user would in the main window: picks the day in the date list

@@ -11,10 +11,10 @@ namespace verify {
 
 const std::array<std::string, kFieldCount>& FieldHeadings() {
   static const std::array<std::string, kFieldCount> kHeadings = {
-      codes::Sj("日付"),   codes::Sj("場所"),     codes::Sj("R"),      codes::Sj("レース"),
-      codes::Sj("頭"),     codes::Sj("Track"),    codes::Sj("距離"),   codes::Sj("世代"),
-      codes::Sj("条件"),   codes::Sj("世代条件"), codes::Sj("重量"),   codes::Sj("重賞"),
-      codes::Sj("投資"),   codes::Sj("回収"),     codes::Sj("第1指標"), codes::Sj("馬連1-5")};
+      codes::Sj("日付"), codes::Sj("場所"),     codes::Sj("R"),       codes::Sj("レース"),
+      codes::Sj("頭"),   codes::Sj("Track"),    codes::Sj("距離"),    codes::Sj("世代"),
+      codes::Sj("条件"), codes::Sj("世代条件"), codes::Sj("重量"),    codes::Sj("重賞"),
+      codes::Sj("投資"), codes::Sj("回収"),     codes::Sj("第1指標"), codes::Sj("馬連1-5")};
   return kHeadings;
 }
 

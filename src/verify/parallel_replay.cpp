@@ -25,11 +25,11 @@ struct Shared {
   std::atomic<bool> stop{false};
   std::mutex mutex;
   std::condition_variable changed;
-  int done = 0;       // guarded by mutex
-  int running = 0;    // guarded by mutex
-  std::string started;  // guarded by mutex
+  int done = 0;                       // guarded by mutex
+  int running = 0;                    // guarded by mutex
+  std::string started;                // guarded by mutex
   std::vector<std::string> finished;  // guarded by mutex: in the order they finished
-  std::exception_ptr error;  // guarded by mutex
+  std::exception_ptr error;           // guarded by mutex
 };
 
 void Work(Shared& shared) {
@@ -76,8 +76,7 @@ bool Watch(Shared& shared, const ReplayCallbacks& callbacks) {
   while (shared.running > 0) {
     shared.changed.wait_for(lock, std::chrono::milliseconds(50),
                             [&] { return shared.running == 0 || shared.done != reported; });
-    ReplayProgress progress{shared.done, static_cast<int>(shared.days.size()), shared.started,
-                            {}};
+    ReplayProgress progress{shared.done, static_cast<int>(shared.days.size()), shared.started, {}};
     progress.finished.assign(shared.finished.begin() + std::max(reported, 0),
                              shared.finished.end());
     reported = shared.done;

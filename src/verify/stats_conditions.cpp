@@ -37,9 +37,9 @@ ListTable TrackTable() {
 }
 
 ListTable CourseTable() {
-  ListTable t{SjisAll({"札幌", "函館", "福島", "新潟", "東京", "中山", "中京", "京都", "阪神",
-                       "小倉"}),
-              nullptr};
+  ListTable t{
+      SjisAll({"札幌", "函館", "福島", "新潟", "東京", "中山", "中京", "京都", "阪神", "小倉"}),
+      nullptr};
   static const std::vector<std::string> kItems = t.items;
   t.match = [](const ExportFields& row, size_t item) { return row[kCourseCol] == kItems[item]; };
   return t;
@@ -73,9 +73,9 @@ ListTable ClassTable() {
   // The first six items match the condition code, the three grades the 重賞 text.
   static const std::vector<long long> kCodes = {701, 703, 5, 10, 16, 999};
   static const std::vector<std::string> kGrades = {"G3", "G2", "G1"};
-  ListTable t{SjisAll({"新馬", "未勝利", "500万", "1000万", "1600万", "オープン", "G３", "G２",
-                       "G１"}),
-              nullptr};
+  ListTable t{
+      SjisAll({"新馬", "未勝利", "500万", "1000万", "1600万", "オープン", "G３", "G２", "G１"}),
+      nullptr};
   t.match = [](const ExportFields& row, size_t item) {
     if (item < kCodes.size()) return CellInteger(row[kConditionCol]) == kCodes[item];
     return Trimmed(row[kGradeCol]) == kGrades[item - kCodes.size()];
@@ -131,14 +131,11 @@ bool RangePasses(const ExportFields& row, const StatsConditions& c, ConditionRan
 
 const std::vector<std::string>& ListItems(ConditionList list) { return Table(list).items; }
 
-const RangeLimits& Limits(ConditionRange range) {
-  return kLimits[static_cast<size_t>(range)];
-}
+const RangeLimits& Limits(ConditionRange range) { return kLimits[static_cast<size_t>(range)]; }
 
 StatsConditions::StatsConditions() {
   for (int l = 0; l < kConditionListCount; ++l) {
-    selected[static_cast<size_t>(l)].assign(ListItems(static_cast<ConditionList>(l)).size(),
-                                            false);
+    selected[static_cast<size_t>(l)].assign(ListItems(static_cast<ConditionList>(l)).size(), false);
   }
   for (int r = 0; r < kConditionRangeCount; ++r) {
     ranges[static_cast<size_t>(r)] = {kLimits[r].first_default, kLimits[r].second_default};

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "bets/cell_format.h"
-#include "verify/rate_text.h"
+#include "codes/rate_text.h"
 #include "verify/stats_numbers.h"
 
 namespace verify {
@@ -65,9 +65,10 @@ StatsLabels LabelsOf(const StatsTotals& totals) {
   StatsLabels labels;
   if (totals.count > 0) {
     labels.count = bets::FormatInt(totals.count, 5);
-    labels.hit_rate = RateText(totals.hits * 100, totals.count, 5, 1);
+    labels.hit_rate = codes::RateText(totals.hits * 100, totals.count, 5, 1);
   }
-  if (totals.stake > 0) labels.return_rate = RateText(totals.returned * 100, totals.stake, 5, 1);
+  if (totals.stake > 0)
+    labels.return_rate = codes::RateText(totals.returned * 100, totals.stake, 5, 1);
   return labels;
 }
 

@@ -91,8 +91,8 @@ std::string LogicPrefix(app::Session& session) {
   return session.Settings().KaimeOption() == 2 ? "B_" : "A_";
 }
 
-std::string ExportFileName(const std::string& prefix, codes::BetType type,
-                           const std::string& from, const std::string& to) {
+std::string ExportFileName(const std::string& prefix, codes::BetType type, const std::string& from,
+                           const std::string& to) {
   return prefix + TypeFileName(type) + from + "_" + to + ".csv";
 }
 

@@ -6,7 +6,8 @@
 //
 //   verify::ExportRequest request{"20230101", "20231231", 0};
 //   verify::ExportSummary summary = verify::RunExport(session, request, callbacks);
-//   if (summary.outcome == verify::ExportOutcome::kDone) verify::ShowLastProcessed(session, summary);
+//   if (summary.outcome == verify::ExportOutcome::kDone) verify::ShowLastProcessed(session,
+//   summary);
 
 #include <filesystem>
 #include <string>
@@ -65,8 +66,8 @@ std::string LogicPrefix(app::Session& session);
 
 /// The file of a bet type (UR, UT, SRF, SRT) for the range, Shift-JIS:
 /// prefix + "馬連"/"馬単"/"３複"/"３単" + from + "_" + to + ".csv".
-std::string ExportFileName(const std::string& prefix, codes::BetType type,
-                           const std::string& from, const std::string& to);
+std::string ExportFileName(const std::string& prefix, codes::BetType type, const std::string& from,
+                           const std::string& to);
 
 /// The days of the date list whose date lies in the range, oldest first.
 std::vector<std::string> DaysInRange(const std::vector<std::string>& date_items,

@@ -22,9 +22,9 @@ std::string Line(const std::string& date, const std::string& course, const std::
                  const std::string& condition, const std::string& grade,
                  const std::string& returned) {
   verify::ExportFields f;
-  const std::string utf8[16] = {date, course, " 5", "　　　", "16", "芝左", "1600", type,
-                                condition, "3歳上1勝ｸﾗｽ", "定量　", grade, "3000", returned,
-                                "4.37", "8.9"};
+  const std::string utf8[16] = {date,   course,   " 5",      "　　　",      "16",     "芝左",
+                                "1600", type,     condition, "3歳上1勝ｸﾗｽ", "定量　", grade,
+                                "3000", returned, "4.37",    "8.9"};
   for (size_t i = 0; i < f.size(); ++i) f[i] = codes::Sj(utf8[i]);
   return verify::JoinFields(f) + "\r\n";
 }
@@ -32,13 +32,12 @@ std::string Line(const std::string& date, const std::string& course, const std::
 class StatsCommandTest : public ::testing::Test {
  protected:
   StatsCommandTest() {
-    testsupport::WriteFileBytes(
-        home_.path() / "home" / "csv" / "A_馬連20230101_20231231.csv",
-        Line("2023年01月07日", "中山", "13", "005", "　　 ", "") +
-            Line("2023年01月08日", "東京", "12", "701", "　　 ", "4500") +
-            Line("2023年02月05日", "東京", "14", "999", "G1   ", "12000") +
-            "\"short\",\"line\"\r\n" +
-            Line("2023年02月12日", "京都", "21", "999", "G2   ", ""));
+    testsupport::WriteFileBytes(home_.path() / "home" / "csv" / "A_馬連20230101_20231231.csv",
+                                Line("2023年01月07日", "中山", "13", "005", "　　 ", "") +
+                                    Line("2023年01月08日", "東京", "12", "701", "　　 ", "4500") +
+                                    Line("2023年02月05日", "東京", "14", "999", "G1   ", "12000") +
+                                    "\"short\",\"line\"\r\n" +
+                                    Line("2023年02月12日", "京都", "21", "999", "G2   ", ""));
   }
   testsupport::TempDir home_;
 };
@@ -55,8 +54,9 @@ TEST_F(StatsCommandTest, PrintsTheLabelsAndTheSelectedLines) {
 }
 
 TEST_F(StatsCommandTest, G1AndDebutTogetherAndTheMonthTable) {
-  const CliRun run = RunCli(home_, "stats --file A_馬連20230101_20231231.csv --class G1 "
-                                   "--class 新馬 --by month --json");
+  const CliRun run = RunCli(home_,
+                            "stats --file A_馬連20230101_20231231.csv --class G1 "
+                            "--class 新馬 --by month --json");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find(R"("selected":2,"データ数":"    2","的中率":"100.0","回収率":"275.0")"),
             std::string::npos)
@@ -69,11 +69,13 @@ TEST_F(StatsCommandTest, G1AndDebutTogetherAndTheMonthTable) {
 }
 
 TEST_F(StatsCommandTest, AnArabBredRaceMatchesNoAgeAndANarrowRangeSelectsNothing) {
-  CliRun run = RunCli(home_, "stats --file A_馬連20230101_20231231.csv --age ３歳上 --age 4歳上 "
-                             "--age ２歳 --age 3歳 --json");
+  CliRun run = RunCli(home_,
+                      "stats --file A_馬連20230101_20231231.csv --age ３歳上 --age 4歳上 "
+                      "--age ２歳 --age 3歳 --json");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find(R"("selected":3,)"), std::string::npos) << run.out;
-  run = RunCli(home_, "stats --file A_馬連20230101_20231231.csv --from 20230301 --to 20230331 --json");
+  run = RunCli(home_,
+               "stats --file A_馬連20230101_20231231.csv --from 20230301 --to 20230331 --json");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find(R"("selected":0,"データ数":"","的中率":"","回収率":"","lines":[])"),
             std::string::npos)
@@ -128,15 +130,16 @@ TEST(ExportCommand, ExportsAPulledWeekAndStatsReadsItBack) {
   testsupport::TempDir home;
   const std::string feed = home.str() + "/feed";
   ASSERT_EQ(RunCli(home, "feed --out '" + feed + "' --from 20240504 --days 9").status, 0);
-  CliRun run = RunCli(home, "pull --feed '" + feed + "' --from \"2024/05/01 00:00:00\" --final-odds");
+  CliRun run =
+      RunCli(home, "pull --feed '" + feed + "' --from \"2024/05/01 00:00:00\" --final-odds");
   ASSERT_EQ(run.status, 0) << run.err;
   run = RunCli(home, "export --from 20240504 --to 20240512 --logic B --yes --jobs 2");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("/4] 2024年05月04日\n"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("[4/4] "), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("wrote csv/B_馬連20240504_20240512.csv"), std::string::npos) << run.err;
-  const std::string file = testsupport::ReadFileBytes(home.path() / "home" / "csv" /
-                                                      "B_馬連20240504_20240512.csv");
+  const std::string file =
+      testsupport::ReadFileBytes(home.path() / "home" / "csv" / "B_馬連20240504_20240512.csv");
   ASSERT_FALSE(file.empty());
   size_t lines = 0;
   for (char c : file) lines += c == '\n';

@@ -101,9 +101,9 @@ std::unique_ptr<testsupport::TempDir> CopyOfDays(const std::vector<std::string>&
   for (const auto& entry : fs::directory_iterator(FeedHome() / "Data")) {
     const std::string name = entry.path().filename().string();
     for (const std::string& date : dates) {
-      const std::string prefix =
-          codes::SjisToUtf8(*store::DayPrefixOfDate(date));
-      if (name.starts_with(prefix)) fs::copy_file(entry.path(), home->path() / "home" / "Data" / name);
+      const std::string prefix = codes::SjisToUtf8(*store::DayPrefixOfDate(date));
+      if (name.starts_with(prefix))
+        fs::copy_file(entry.path(), home->path() / "home" / "Data" / name);
     }
   }
   return home;
@@ -215,8 +215,8 @@ TEST_F(ExportTest, ARaceWithoutTrifectaBetsAddsAQuinellaLineOnly) {
   // The same race (date, racecourse, race number) has no trifecta line.
   const verify::ExportFields race = *verify::ParseLine(line).fields;
   const auto srt = files.find("A_３単" + date + "_" + date + ".csv");
-  for (const std::string& other : srt == files.end() ? std::vector<std::string>{}
-                                                     : store::SplitLines(srt->second)) {
+  for (const std::string& other :
+       srt == files.end() ? std::vector<std::string>{} : store::SplitLines(srt->second)) {
     const verify::ExportFields f = *verify::ParseLine(other).fields;
     EXPECT_FALSE(f[0] == race[0] && f[1] == race[1] && f[2] == race[2]) << other;
   }
@@ -321,14 +321,15 @@ TEST_F(ExportTest, ASecondExportReplacesTheFilesAndTheWindowShowsTheLastRace) {
 
   verify::ShowLastProcessed(main.session, second);
   EXPECT_EQ(main.session.DateCombo.Text, *store::DayPrefixOfDate(to));
-  EXPECT_EQ(main.session.DatList.ItemIndex, static_cast<int>(main.session.DatList.Items.size()) - 1);
+  EXPECT_EQ(main.session.DatList.ItemIndex,
+            static_cast<int>(main.session.DatList.Items.size()) - 1);
   EXPECT_EQ(second.last_item, main.session.DatList.ItemIndex);
 }
 
 TEST(ExportNames, FileNamesCarryThePrefixTypeAndRange) {
-  EXPECT_EQ(codes::SjisToUtf8(verify::ExportFileName("A_", codes::BetType::UR, "20110502",
-                                                     "20210502")),
-            "A_馬連20110502_20210502.csv");
+  EXPECT_EQ(
+      codes::SjisToUtf8(verify::ExportFileName("A_", codes::BetType::UR, "20110502", "20210502")),
+      "A_馬連20110502_20210502.csv");
   EXPECT_EQ(codes::SjisToUtf8(verify::ExportFileName("", codes::BetType::SRF, "1", "2")),
             "３複1_2.csv");
   EXPECT_EQ(codes::SjisToUtf8(verify::ExportFileName("B_", codes::BetType::SRT, "1", "2")),

@@ -8,7 +8,6 @@
 
 #include "codes/cp932.h"
 #include "codes/errors.h"
-#include "verify/rate_text.h"
 #include "verify/stats_numbers.h"
 #include "verify/stats_result.h"
 
@@ -39,10 +38,10 @@ struct Row {
 };
 
 ExportFields FieldsOf(const Row& r) {
-  return {Sj(r.date),     Sj(r.course),  Sj(r.race),      Sj("　　　"), Sj(r.runners),
-          Sj(r.track),    Sj(r.distance), Sj(r.type),     Sj(r.condition), Sj("3歳上1勝ｸﾗｽ"),
-          Sj(r.weight),   Sj(r.grade),   Sj(r.stake),     Sj(r.returned), Sj(r.ave123),
-          Sj(r.ur1)};
+  return {Sj(r.date),      Sj(r.course),      Sj(r.race),     Sj("　　　"),
+          Sj(r.runners),   Sj(r.track),       Sj(r.distance), Sj(r.type),
+          Sj(r.condition), Sj("3歳上1勝ｸﾗｽ"), Sj(r.weight),   Sj(r.grade),
+          Sj(r.stake),     Sj(r.returned),    Sj(r.ave123),   Sj(r.ur1)};
 }
 
 verify::StatsFile FileOf(const std::vector<Row>& rows) {
@@ -52,36 +51,6 @@ verify::StatsFile FileOf(const std::vector<Row>& rows) {
 }
 
 std::string Utf8(const std::string& sjis) { return codes::SjisToUtf8(sjis); }
-
-// --- rates -------------------------------------------------------------------------------
-
-struct RateCase {
-  long long num, den;
-  int width, decimals;
-  const char* text;
-};
-class RateTextTest : public ::testing::TestWithParam<RateCase> {};
-TEST_P(RateTextTest, RoundsHalvesUpInWholeNumbers) {
-  const RateCase& c = GetParam();
-  EXPECT_EQ(verify::RateText(c.num, c.den, c.width, c.decimals), c.text);
-}
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cases, RateTextTest, ::testing::Values(
-  RateCase{1, 3 * 100, 5, 1, "  0.0"},         // 0.00333 %
-  RateCase{0, 7, 5, 1, "  0.0"},
-  RateCase{100 * 100, 3000, 5, 1, "  3.3"},
-  RateCase{1 * 100, 8, 5, 1, " 12.5"},        // exact
-  RateCase{1 * 100, 16, 5, 1, "  6.3"},       // 6.25: a half rounds up
-  RateCase{11330 * 100, 800, 7, 1, " 1416.3"},  // 1416.25
-  RateCase{-11330 * 100, 800, 7, 1, "-1416.3"},
-  RateCase{5 * 100, 10000, 5, 2, " 0.05"},
-  RateCase{999999LL * 10000 * 100, 1, 5, 1, "999999000000.0"},  // wider than the width
-  RateCase{2, 3, 5, 0, "    1"}));
-// clang-format on
-
-TEST(RateText, RefusesADenominatorOfZero) {
-  EXPECT_THROW(verify::RateText(1, 0, 5, 1), codes::LogicError);
-}
 
 // --- reading lines back ------------------------------------------------------------------
 
@@ -125,8 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseLineTest, ::testing::Values(
 
 TEST(StatsFile, KeepsTheLinesItCanReadAndCountsTheOthersByReason) {
   const std::string good = verify::JoinFields(FieldsOf(Row{}));
-  const std::string bytes = good + "\r\n" + Quoted(3) + "\r\n\r\n" + Quoted(15) + ",x\r\n" +
-                            good + "\r\n\xff\xfe\r\n" + good;  // the last line without line end
+  const std::string bytes = good + "\r\n" + Quoted(3) + "\r\n\r\n" + Quoted(15) + ",x\r\n" + good +
+                            "\r\n\xff\xfe\r\n" + good;  // the last line without line end
   const verify::StatsFile file = verify::ParseStatsFile("t.csv", bytes);
   EXPECT_EQ(file.rows.size(), 3u);
   EXPECT_EQ(file.SkippedCount(), 4);
@@ -277,9 +246,9 @@ TEST(StatsConditions, ARightClickClearsOnlyThatList) {
 // --- 調べる ------------------------------------------------------------------------------
 
 TEST(Examine, TheDateRangeIncludesBothEnds) {
-  const verify::StatsFile file =
-      FileOf({With(Row{}, &Row::date, "2023年04月30日"), With(Row{}, &Row::date, "2023年05月01日"),
-              With(Row{}, &Row::date, "2023年05月31日"), With(Row{}, &Row::date, "2023年06月01日")});
+  const verify::StatsFile file = FileOf(
+      {With(Row{}, &Row::date, "2023年04月30日"), With(Row{}, &Row::date, "2023年05月01日"),
+       With(Row{}, &Row::date, "2023年05月31日"), With(Row{}, &Row::date, "2023年06月01日")});
   verify::StatsConditions c;
   c.from = "20230501";
   c.to = "20230531";

@@ -29,8 +29,8 @@ void ApplyLogic(app::Session& session, const std::optional<std::string>& logic) 
 
 void PrintProgress(const verify::ReplayProgress& progress, int& printed) {
   for (const std::string& day : progress.finished) {
-    std::cerr << "[" << ++printed << "/" << progress.total << "] "
-              << codes::SjisToUtf8Lenient(day) << "\n";
+    std::cerr << "[" << ++printed << "/" << progress.total << "] " << codes::SjisToUtf8Lenient(day)
+              << "\n";
   }
 }
 

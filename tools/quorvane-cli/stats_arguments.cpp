@@ -60,8 +60,8 @@ int RangeValue(const char* option, verify::ConditionRange range, std::string_vie
   const size_t point = digits.find('.');
   if (point != std::string::npos) {
     if (!tenths || point + 2 != digits.size()) {
-      throw UsageError(std::string(option) + (tenths ? " takes at most one decimal" :
-                                                       " takes whole numbers") +
+      throw UsageError(std::string(option) +
+                       (tenths ? " takes at most one decimal" : " takes whole numbers") +
                        ", not \"" + std::string(text) + "\"");
     }
     digits.erase(point, 1);
@@ -131,7 +131,8 @@ StatsRequest ParseStatsRequest(const CliArgs& args) {
     }
   }
   for (const RangeOption& o : kRangeOptions) {
-    if (auto text = args.Get(o.name)) request.conditions.Range(o.range) = RangeArgument(o.name, o.range, *text);
+    if (auto text = args.Get(o.name))
+      request.conditions.Range(o.range) = RangeArgument(o.name, o.range, *text);
   }
   request.by = args.Get("--by");
   if (request.by && *request.by != "month" && *request.by != "course") {

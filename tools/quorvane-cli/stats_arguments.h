@@ -10,7 +10,7 @@ namespace cli {
 
 /// What `stats` is asked for: the file, the conditions of the tab, and the table to add.
 struct StatsRequest {
-  std::string file;  ///< Shift-JIS name under csv/
+  std::string file;                    ///< Shift-JIS name under csv/
   verify::StatsConditions conditions;  ///< every date unless --from/--to
   std::optional<std::string> by;       ///< "month" or "course"
 };

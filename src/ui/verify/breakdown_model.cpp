@@ -58,8 +58,8 @@ QVariant BreakdownModel::headerData(int section, Qt::Orientation orientation, in
   if (orientation != Qt::Horizontal) return {};
   if (role == Qt::BackgroundRole) return QBrush(QColor(0xC0, 0xC0, 0xC0));
   if (role != Qt::DisplayRole || section < 0 || section >= kColumns) return {};
-  static const char* const kHeadings[kColumns] = {"", "データ数", "的中", "的中率",
-                                                  "投資", "回収", "回収率"};
+  static const char* const kHeadings[kColumns] = {"",     "データ数", "的中",  "的中率",
+                                                  "投資", "回収",     "回収率"};
   return section == 0 ? key_heading_ : QString::fromUtf8(kHeadings[section]);
 }
 

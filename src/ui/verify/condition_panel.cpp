@@ -52,7 +52,9 @@ int RangeValue(const QWidget* control) {
   return qRound(qobject_cast<const QDoubleSpinBox*>(control)->value() * 10);
 }
 
-std::string DateText(const QDate& date) { return date.toString(QStringLiteral("yyyyMMdd")).toStdString(); }
+std::string DateText(const QDate& date) {
+  return date.toString(QStringLiteral("yyyyMMdd")).toStdString();
+}
 
 }  // namespace
 
@@ -132,7 +134,8 @@ void ConditionPanel::AddRange(QGridLayout* grid, int row, ConditionRange range,
   for (int l = 0; l < ::verify::kConditionListCount; ++l) {
     const QListWidget* widget = lists_[static_cast<size_t>(l)];
     std::vector<bool>& flags = c.selected[static_cast<size_t>(l)];
-    for (int i = 0; i < widget->count(); ++i) flags[static_cast<size_t>(i)] = widget->item(i)->isSelected();
+    for (int i = 0; i < widget->count(); ++i)
+      flags[static_cast<size_t>(i)] = widget->item(i)->isSelected();
   }
   for (int r = 0; r < ::verify::kConditionRangeCount; ++r) {
     const auto& controls = ranges_[static_cast<size_t>(r)];

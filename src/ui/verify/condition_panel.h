@@ -35,8 +35,8 @@ class ConditionPanel : public QWidget {
   void AddDates(QGridLayout* grid, int row, QDate today);
   void AddList(QGridLayout* grid, int row, ::verify::ConditionList list, const QString& title,
                int columns);
-  void AddRange(QGridLayout* grid, int row, ::verify::ConditionRange range,
-                const QString& title, const QString& unit);
+  void AddRange(QGridLayout* grid, int row, ::verify::ConditionRange range, const QString& title,
+                const QString& unit);
 
   QDateEdit* from_ = nullptr;
   QDateEdit* to_ = nullptr;

@@ -59,9 +59,9 @@ ExportTab::ExportTab(app::Session& session, QDate today, QWidget* parent)
 }
 
 ::verify::ExportSummary ExportTab::RunExport(int jobs) {
-  const ::verify::ExportRequest request{from_->date().toString(QStringLiteral("yyyyMMdd")).toStdString(),
-                                        to_->date().toString(QStringLiteral("yyyyMMdd")).toStdString(),
-                                        jobs};
+  const ::verify::ExportRequest request{
+      from_->date().toString(QStringLiteral("yyyyMMdd")).toStdString(),
+      to_->date().toString(QStringLiteral("yyyyMMdd")).toStdString(), jobs};
   ::verify::ReplayCallbacks callbacks;
   callbacks.progress = [this](const ::verify::ReplayProgress& p) { ShowProgress(p); };
   callbacks.cancelled = [this] { return cancel_requested_; };
@@ -79,7 +79,8 @@ ExportTab::ExportTab(app::Session& session, QDate today, QWidget* parent)
   ShowSummary(summary);
   if (summary.outcome == ::verify::ExportOutcome::kDone) {
     emit FilesChanged();
-    if (!summary.last_day.empty()) emit ExportFinished(FromSjis(summary.last_day), summary.last_item);
+    if (!summary.last_day.empty())
+      emit ExportFinished(FromSjis(summary.last_day), summary.last_item);
   }
   return summary;
 }
@@ -88,10 +89,8 @@ ExportTab::ExportTab(app::Session& session, QDate today, QWidget* parent)
 void ExportTab::ShowProgress(const ::verify::ReplayProgress& p) {
   progress_->setRange(0, std::max(p.total, 1));
   progress_->setValue(p.done);
-  day_label_->setText(QStringLiteral("処理中: %1  (%2/%3日)")
-                          .arg(FromSjis(p.day))
-                          .arg(p.done)
-                          .arg(p.total));
+  day_label_->setText(
+      QStringLiteral("処理中: %1  (%2/%3日)").arg(FromSjis(p.day)).arg(p.done).arg(p.total));
   QApplication::processEvents();
 }
 
@@ -106,13 +105,16 @@ void ExportTab::ShowSummary(const ::verify::ExportSummary& summary) {
     case ::verify::ExportOutcome::kDone:
       break;
   }
-  day_label_->setText(QStringLiteral("完了: %1日 %2レース").arg(summary.days_done).arg(summary.races));
+  day_label_->setText(
+      QStringLiteral("完了: %1日 %2レース").arg(summary.days_done).arg(summary.races));
   for (const ::verify::ExportFile& file : summary.files) {
     lines << QStringLiteral("csv/%1  %2行").arg(FromSjis(file.name)).arg(file.lines);
   }
-  if (summary.files.empty()) lines << QStringLiteral("買い目のあるレースがないため、ファイルは作成していません。");
+  if (summary.files.empty())
+    lines << QStringLiteral("買い目のあるレースがないため、ファイルは作成していません。");
   for (const ::verify::DayFailure& failure : summary.failures) {
-    lines << QStringLiteral("読込できなかった日: %1  %2").arg(FromSjis(failure.day), FromSjis(failure.message));
+    lines << QStringLiteral("読込できなかった日: %1  %2")
+                 .arg(FromSjis(failure.day), FromSjis(failure.message));
   }
   report_->setPlainText(lines.join(QLatin1Char('\n')));
 }

@@ -11,7 +11,8 @@ namespace ui::verify {
 namespace {
 
 qreal Msecs(const std::string& yyyymmdd) {
-  const QDate date = QDate::fromString(QString::fromStdString(yyyymmdd), QStringLiteral("yyyyMMdd"));
+  const QDate date =
+      QDate::fromString(QString::fromStdString(yyyymmdd), QStringLiteral("yyyyMMdd"));
   return static_cast<qreal>(QDateTime(date, QTime(12, 0)).toMSecsSinceEpoch());
 }
 

@@ -22,8 +22,8 @@ namespace ui::verify {
 namespace {
 
 // Column widths of the grids of lines, in the order of the fields.
-constexpr int kFieldWidths[::verify::kFieldCount] = {104, 40, 30, 60, 30, 44, 44, 36,
-                                                     38, 110, 52, 44, 52, 56, 58, 58};
+constexpr int kFieldWidths[::verify::kFieldCount] = {104, 40,  30, 60, 30, 44, 44, 36,
+                                                     38,  110, 52, 44, 52, 56, 58, 58};
 
 QTableView* GridView(QAbstractItemModel* model, QWidget* parent) {
   auto* view = new QTableView(parent);
@@ -117,7 +117,8 @@ QWidget* StatsTab::BuildRightColumn() {
   result_tabs_->addTab(GridView(by_course_, result_tabs_), QStringLiteral("競馬場別"));
   for (int tab = 0; tab < grid_tabs_->count(); ++tab) {
     auto* view = qobject_cast<QTableView*>(grid_tabs_->widget(tab));
-    for (int col = 0; col < ::verify::kFieldCount; ++col) view->setColumnWidth(col, kFieldWidths[col]);
+    for (int col = 0; col < ::verify::kFieldCount; ++col)
+      view->setColumnWidth(col, kFieldWidths[col]);
   }
   split->addWidget(grid_tabs_);
   split->addWidget(result_tabs_);

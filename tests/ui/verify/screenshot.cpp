@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
   }
   const QString from = argc > 5 ? QString::fromUtf8(argv[4]) : QStringLiteral("20000101");
   const QString to = argc > 5 ? QString::fromUtf8(argv[5]) : QStringLiteral("20991231");
-  form.Stats()->Conditions()->FromEdit()->setDate(QDate::fromString(from, QStringLiteral("yyyyMMdd")));
+  form.Stats()->Conditions()->FromEdit()->setDate(
+      QDate::fromString(from, QStringLiteral("yyyyMMdd")));
   form.Stats()->Conditions()->ToEdit()->setDate(QDate::fromString(to, QStringLiteral("yyyyMMdd")));
   form.Stats()->Examine();
   QApplication::processEvents();

@@ -2,6 +2,8 @@
 // with its progress, cancel and the signal for the main window, and the statistics tab
 // against the core's figures.
 
+#include "ui/verify/sim_form.h"
+
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineSeries>
@@ -30,7 +32,6 @@
 #include "ui/verify/condition_panel.h"
 #include "ui/verify/export_tab.h"
 #include "ui/verify/field_grid_model.h"
-#include "ui/verify/sim_form.h"
 #include "ui/verify/stats_chart.h"
 #include "ui/verify/stats_tab.h"
 
@@ -104,8 +105,7 @@ class SimFormTest : public QObject {
     const verify::ExportSummary summary = form.Export()->RunExport(2);
     QVERIFY(summary.outcome == verify::ExportOutcome::kDone);
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished[0][0].toString().toStdString(),
-             codes::SjisToUtf8(summary.last_day));
+    QCOMPARE(finished[0][0].toString().toStdString(), codes::SjisToUtf8(summary.last_day));
     QCOMPARE(finished[0][1].toInt(), summary.last_item);
     QCOMPARE(form.Export()->Progress()->value(), summary.days);
     QCOMPARE(form.Stats()->Files()->count(), static_cast<int>(summary.files.size()));
@@ -140,9 +140,11 @@ class SimFormTest : public QObject {
     QCOMPARE(stats->AllRows()->data(stats->AllRows()->index(0, 5), Qt::TextAlignmentRole).toInt(),
              int(Qt::AlignCenter));
 
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("ExamineButton")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("ExamineButton")),
+                      Qt::LeftButton);
     QVERIFY(stats->Result().has_value());
-    const verify::StatsResult expected = verify::Examine(stats->File(), stats->Conditions()->Conditions());
+    const verify::StatsResult expected =
+        verify::Examine(stats->File(), stats->Conditions()->Conditions());
     QCOMPARE(stats->CountLabel()->text().toStdString(), expected.labels.count);
     QCOMPARE(stats->HitLabel()->text().toStdString(), expected.labels.hit_rate);
     QCOMPARE(stats->ReturnLabel()->text().toStdString(), expected.labels.return_rate);
