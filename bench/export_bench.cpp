@@ -122,6 +122,35 @@ std::string LoadAverage() {
   return text.empty() ? "unknown" : text;
 }
 
+// Medians of the three runs, wall and CPU seconds.
+struct Timings {
+  double read = 0, read_cpu = 0;
+  double one = 0, one_cpu = 0;
+  double all = 0, all_cpu = 0;
+};
+
+void Report(const verify::ExportSummary& summary, size_t files, long long bytes, const Timings& t) {
+  const int workers = verify::WorkerCount(0);
+  const double races = summary.races;
+  std::printf("%d race days, %d races, %zu record files, %.1f MB; %d cores; load %s\n",
+              summary.days_done, summary.races, files, static_cast<double>(bytes) / 1e6, workers,
+              LoadAverage().c_str());
+  std::printf("wall seconds, medians of %d [CPU seconds of every thread]\n", kRepetitions);
+  std::printf("plain sequential read:  %7.3f [%6.3f]\n", t.read, t.read_cpu);
+  std::printf("export, 1 worker:       %7.3f [%6.3f]  %6.0f races/s  %5.2fx the plain read\n",
+              t.one, t.one_cpu, races / t.one, t.one / t.read);
+  std::printf("export, %d workers:      %7.3f [%6.3f]  %6.0f races/s  %5.2fx the plain read\n",
+              workers, t.all, t.all_cpu, races / t.all, t.all / t.read);
+  // On a busy machine the wall times measure the other processes as much as this one; the
+  // CPU seconds say what the cores would do if they were ours.
+  std::printf(
+      "per CPU second: export %.0f races, %d cores free -> about %.0f races/s, "
+      "%.2fx the plain read's CPU time\n",
+      races / t.one_cpu, workers, races / t.one_cpu * workers, t.one_cpu / workers / t.read_cpu);
+  std::printf("targets (wall): >= 1000 races/s: %s; within 3x the plain read: %s\n",
+              races / t.all >= 1000 ? "met" : "NOT met", t.all <= 3 * t.read ? "met" : "NOT met");
+}
+
 }  // namespace
 
 int main() {
@@ -144,8 +173,8 @@ int main() {
   std::sort(files.begin(), files.end());
 
   long long bytes = 0;
-  double read_cpu = 0, one_cpu = 0, all_cpu = 0;
-  const double read = MedianSeconds([&] { bytes = ReadAllFiles(files); }, &read_cpu);
+  Timings t;
+  t.read = MedianSeconds([&] { bytes = ReadAllFiles(files); }, &t.read_cpu);
   verify::ExportSummary summary;
   const auto export_with = [&](int jobs, double* cpu) {
     return MedianSeconds(
@@ -155,28 +184,9 @@ int main() {
         },
         cpu);
   };
-  const double one = export_with(1, &one_cpu);
-  const double all = export_with(0, &all_cpu);
-  const int workers = verify::WorkerCount(0);
+  t.one = export_with(1, &t.one_cpu);
+  t.all = export_with(0, &t.all_cpu);
   if (!kept) fs::remove_all(root);
-
-  const double races = summary.races;
-  std::printf("%d race days, %d races, %zu record files, %.1f MB; %d cores; load %s\n",
-              summary.days_done, summary.races, files.size(), static_cast<double>(bytes) / 1e6,
-              workers, LoadAverage().c_str());
-  std::printf("wall seconds, medians of %d [CPU seconds of every thread]\n", kRepetitions);
-  std::printf("plain sequential read:  %7.3f [%6.3f]\n", read, read_cpu);
-  std::printf("export, 1 worker:       %7.3f [%6.3f]  %6.0f races/s  %5.2fx the plain read\n", one,
-              one_cpu, races / one, one / read);
-  std::printf("export, %d workers:      %7.3f [%6.3f]  %6.0f races/s  %5.2fx the plain read\n",
-              workers, all, all_cpu, races / all, all / read);
-  // On a busy machine the wall times measure the other processes as much as this one; the
-  // CPU seconds say what the cores would do if they were ours.
-  std::printf(
-      "per CPU second: export %.0f races, %d cores free -> about %.0f races/s, "
-      "%.2fx the plain read's CPU time\n",
-      races / one_cpu, workers, races / one_cpu * workers, one_cpu / workers / read_cpu);
-  std::printf("targets (wall): >= 1000 races/s: %s; within 3x the plain read: %s\n",
-              races / all >= 1000 ? "met" : "NOT met", all <= 3 * read ? "met" : "NOT met");
+  Report(summary, files.size(), bytes, t);
   return 0;
 }
