@@ -17,7 +17,7 @@ bets::StakeMode ModeOf(Session& session) {
 }
 
 // The time of day as "hhnn", as the post times are stored.
-std::string HhnnText(const LocalTime& t) {
+std::string HhnnText(const platform::LocalTime& t) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d%02d", t.hour % 100, t.minute % 100);
   return text;
@@ -89,7 +89,7 @@ void ShowRace(Session& session) {
 bool NextRace(Session& session) {
   if (codes::IsBlank(session.DateCombo.Text) || session.DatList.Items.empty()) return false;
   const store::RaceDay& day = session.Day();
-  const LocalTime now = session.TheClock().Now();
+  const platform::LocalTime now = session.TheClock().Now();
   if (std::to_string(now.Ymd()) != day.RaRec[0].Field(12, 8)) return false;
 
   const std::string now_text = HhnnText(now);

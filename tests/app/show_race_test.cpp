@@ -64,9 +64,9 @@ class ShowRaceTest : public ::testing::Test {
 
   testsupport::TempDir home_;
   testsupport::RecordingPrompts prompts_;
-  app::FixedClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::FixedClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
 };
 
@@ -158,7 +158,7 @@ TEST_F(ShowRaceTest, NothingHappensWithoutARaceList) {
 
 struct NextRaceCase {
   const char* name;
-  app::LocalTime now;
+  platform::LocalTime now;
   std::vector<std::string> post_times;
   int expected_slot;  // -1: nothing selected
 };

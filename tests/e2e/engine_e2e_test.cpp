@@ -8,9 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
 #include "app/session.h"
 #include "bets/cell_format.h"
 #include "bets/payout_check.h"
@@ -18,6 +15,9 @@
 #include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "support/recording_prompts.h"
 #include "support/temp_dir.h"
 
@@ -58,10 +58,10 @@ class EngineEndToEnd : public ::testing::Test {
     const jvlink::feed::FeedSummary summary = jvlink::feed::WriteFeed(feed);
     ASSERT_GE(summary.race_days, 6);
 
-    app::FixedClock clock({2024, 6, 1, 10, 0, 0});
+    platform::FixedClock clock({2024, 6, 1, 10, 0, 0});
     testsupport::RecordingPrompts prompts;
-    app::ProcessLauncher launcher;
-    app::NoCompanionLocator companions;
+    platform::ProcessLauncher launcher;
+    platform::NoCompanionLocator companions;
     jvlink::FeedJVLink link(feed.out, clock);
     app::Session session(prompts, clock, &link, launcher, companions, home_->path());
     session.Start();
@@ -156,9 +156,9 @@ class EngineEndToEnd : public ::testing::Test {
 
   static testsupport::TempDir* home_;
   testsupport::RecordingPrompts prompts_;
-  app::FixedClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::FixedClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
   Seen seen_;
 };

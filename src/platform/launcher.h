@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace app {
+namespace platform {
 
 /// Shell "open": a document with its viewer, or an executable with a parameter.
 class Launcher {
@@ -19,4 +19,4 @@ class ProcessLauncher : public Launcher {
   bool Open(const std::string& program, const std::string& parameter) override;
 };
 
-}  // namespace app
+}  // namespace platform

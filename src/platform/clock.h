@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-namespace app {
+namespace platform {
 
 /// A local date and time, to the second.
 struct LocalTime {
@@ -54,4 +54,4 @@ std::string FormatLocalTime(const LocalTime& t);
 /// The same time `seconds` later, through day, month and year ends.
 LocalTime AddSeconds(const LocalTime& t, long long seconds);
 
-}  // namespace app
+}  // namespace platform

@@ -1,10 +1,10 @@
-#include "app/clock.h"
+#include "platform/clock.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
-namespace app {
+namespace platform {
 namespace {
 
 // Days since 1970-01-01 of a civil date (proleptic Gregorian), and back.
@@ -30,8 +30,7 @@ void CivilFromDays(long long z, int& y, int& m, int& d) {
 }
 
 long long ToSeconds(const LocalTime& t) {
-  return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
-         t.second;
+  return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
 LocalTime FromSeconds(long long s) {
@@ -97,4 +96,4 @@ LocalTime SystemClock::Now() const { return AddSeconds(MachineNow(), offset_.cou
 
 void FixedClock::Advance(long long seconds) { now_ = AddSeconds(now_, seconds); }
 
-}  // namespace app
+}  // namespace platform

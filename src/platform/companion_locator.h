@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace app {
+namespace platform {
 
 /// Finds the install folder of a companion program from the system's records of
 /// installed programs. Returns an empty text when there is none.
@@ -19,4 +19,4 @@ class NoCompanionLocator : public CompanionLocator {
   std::string InstallFolder(const std::string&) const override { return {}; }
 };
 
-}  // namespace app
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "app/launcher.h"
+#include "platform/launcher.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -8,7 +8,7 @@
 
 extern char** environ;
 
-namespace app {
+namespace platform {
 
 bool ProcessLauncher::Open(const std::string& program, const std::string& parameter) {
   if (access(program.c_str(), X_OK) != 0) return false;
@@ -23,4 +23,4 @@ bool ProcessLauncher::Open(const std::string& program, const std::string& parame
   return true;
 }
 
-}  // namespace app
+}  // namespace platform

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
-namespace app {
+namespace platform {
 
 /// Prompts that show nothing and answer No: for runs without a user (benchmarks,
 /// replays of stored days).
@@ -18,4 +18,4 @@ class SilentPrompts : public UserPrompts {
   void ProcessEvents() override {}
 };
 
-}  // namespace app
+}  // namespace platform

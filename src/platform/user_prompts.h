@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace app {
+namespace platform {
 
 /// What the program shows the user and asks of them. All texts are Shift-JIS.
 /// The desktop implements it with message boxes; the CLI prints to standard error;
@@ -25,4 +25,4 @@ class UserPrompts {
   virtual void ProcessEvents() = 0;
 };
 
-}  // namespace app
+}  // namespace platform
