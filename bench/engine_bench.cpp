@@ -20,7 +20,6 @@
 
 #include "app/session.h"
 #include "codes/cp932.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 #include "platform/clock.h"
@@ -28,6 +27,7 @@
 #include "platform/launcher.h"
 #include "platform/silent_prompts.h"
 #include "platform/user_prompts.h"
+#include "samplefeed/feed_writer.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ struct Bench {
   Bench() {
     fs::remove_all(root);
     fs::create_directories(root / "home");
-    jvlink::feed::WriteFeed({root / "feed", 20240504, 21, 1, false});
+    samplefeed::WriteFeed({root / "feed", 20240504, 21, 1, false});
     session = std::make_unique<app::Session>(prompts, clock, nullptr, launcher, companions,
                                              root / "home");
     session->Start();

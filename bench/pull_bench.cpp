@@ -19,12 +19,12 @@
 #include <string>
 
 #include "app/settings.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 #include "platform/clock.h"
 #include "platform/silent_prompts.h"
 #include "platform/user_prompts.h"
+#include "samplefeed/feed_writer.h"
 #include "store/record_store.h"
 
 namespace {
@@ -51,8 +51,8 @@ struct Feeds {
   fs::path year = root / "year";
   fs::path month = root / "month";
   Feeds() {
-    jvlink::feed::WriteFeed({year, kYearFrom, kYearDays, 1, false});
-    jvlink::feed::WriteFeed({month, kYearFrom, kMonthDays, 1, false});
+    samplefeed::WriteFeed({year, kYearFrom, kYearDays, 1, false});
+    samplefeed::WriteFeed({month, kYearFrom, kMonthDays, 1, false});
   }
   ~Feeds() {
     std::error_code ec;

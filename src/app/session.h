@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/race_screen.h"
 #include "app/settings.h"
 #include "platform/clock.h"
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
 #include "platform/user_prompts.h"
+#include "screens/race_screen.h"
 #include "store/race_day.h"
 #include "store/record_store.h"
 
@@ -121,7 +121,7 @@ class Session {
   bool PageControl1Visible = false;  ///< the work area: hidden until a race is shown
   /// What the work area shows of the selected race; the ShowRace hook (app::ShowRace,
   /// set by the constructor) fills it.
-  RaceScreen Screen;
+  screens::RaceScreen Screen;
   DayLoadHooks Hooks;
 
  private:

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "codes/record_field.h"

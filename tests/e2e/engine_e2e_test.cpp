@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "app/session.h"
-#include "bets/cell_format.h"
 #include "bets/payout_check.h"
 #include "codes/bet_numbering.h"
-#include "jvlink/feed/feed_writer.h"
+#include "codes/cell_format.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 #include "platform/clock.h"
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
+#include "samplefeed/feed_writer.h"
 #include "support/recording_prompts.h"
 #include "support/temp_dir.h"
 
@@ -50,12 +50,12 @@ class EngineEndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     home_ = new testsupport::TempDir;
-    jvlink::feed::FeedOptions feed;
+    samplefeed::FeedOptions feed;
     feed.out = home_->path() / "feed";
     feed.from = 20240504;
     feed.days = 21;
     feed.seed = 7;
-    const jvlink::feed::FeedSummary summary = jvlink::feed::WriteFeed(feed);
+    const samplefeed::FeedSummary summary = samplefeed::WriteFeed(feed);
     ASSERT_GE(summary.race_days, 6);
 
     platform::FixedClock clock({2024, 6, 1, 10, 0, 0});
@@ -107,28 +107,28 @@ class EngineEndToEnd : public ::testing::Test {
         const std::string& comb = table.Cell(row, bets::kCombCol);
         const int index = codes::CombIndex(type, comb);
         ASSERT_GT(index, 0) << at << " row " << row << " " << comb;
-        const double odds = bets::CellNumber(table.Cell(row, bets::kOddsCol));
+        const double odds = codes::CellNumber(table.Cell(row, bets::kOddsCol));
         EXPECT_GT(odds, 0) << at << " row " << row;
         EXPECT_NEAR(odds, OddsOf(work, type, index), 0.05) << at << " row " << row;
-        const long long stake = bets::CellInt(table.Cell(row, bets::kStakeCol));
+        const long long stake = codes::CellInt(table.Cell(row, bets::kStakeCol));
         EXPECT_GE(stake, 100) << at << " row " << row;
         EXPECT_EQ(stake % 100, 0) << at << " row " << row;
         stakes += stake;
         const std::string& payout_cell = table.Cell(row, table.PayoutCol());
-        if (!bets::CellInt(payout_cell)) continue;
+        if (!codes::CellInt(payout_cell)) continue;
         ++seen_.hits;
         EXPECT_TRUE(bets::IsPaidCombination(payouts, type, comb)) << at << " row " << row;
-        const long long result = bets::CellInt(table.Cell(row, table.ResultReturnCol()));
-        EXPECT_EQ(result, bets::CellInt(payout_cell) * stake / 100) << at << " row " << row;
+        const long long result = codes::CellInt(table.Cell(row, table.ResultReturnCol()));
+        EXPECT_EQ(result, codes::CellInt(payout_cell) * stake / 100) << at << " row " << row;
         returned += result;
       }
       if (live == 0) {
         EXPECT_EQ(table.Summary().count.text, "") << at;
         continue;
       }
-      EXPECT_EQ(bets::CellInt(table.Summary().count.text), live) << at;
-      EXPECT_EQ(bets::CellInt(table.Summary().total.text), stakes) << at;
-      EXPECT_EQ(bets::CellInt(table.Summary().returned.text), returned) << at;
+      EXPECT_EQ(codes::CellInt(table.Summary().count.text), live) << at;
+      EXPECT_EQ(codes::CellInt(table.Summary().total.text), stakes) << at;
+      EXPECT_EQ(codes::CellInt(table.Summary().returned.text), returned) << at;
     }
   }
 

@@ -14,10 +14,10 @@
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "feed_test_support.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/result_message.h"
 #include "jvlink/write_back_line_files.h"
+#include "samplefeed/feed_writer.h"
 #include "store/record_lengths.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
@@ -538,7 +538,7 @@ TEST(StoredPullWritingTest, BatchedAndPerRecordWritingGiveTheSameFiles) {
 // The same on a generated race day: entries, cards, results and final odds.
 TEST(StoredPullWritingTest, BatchedAndPerRecordWritingAgreeOnAGeneratedFeed) {
   testsupport::TempDir feed, batched, per_record;
-  feed::WriteFeed({feed.path() / "feed", 20240406, 1, 7, false});
+  samplefeed::WriteFeed({feed.path() / "feed", 20240406, 1, 7, false});
   platform::FixedClock clock({2024, 5, 1, 12, 0, 0});
   auto nothing = [](store::RecordStore&) {};
   const long long filed = PullWholeFeed(feed.path() / "feed", batched.path(), clock,
