@@ -21,12 +21,12 @@
 #include <thread>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "app/session.h"
-#include "app/silent_prompts.h"
-#include "jvlink/feed/feed_writer.h"
+#include "platform/silent_prompts.h"
+#include "samplefeed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 #include "verify/verification_export.h"
@@ -36,7 +36,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-const app::LocalTime kNow{2024, 1, 10, 10, 0, 0};
+const platform::LocalTime kNow{2024, 1, 10, 10, 0, 0};
 constexpr int kRepetitions = 3;
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -45,18 +45,18 @@ constexpr int kRepetitions = 3;
 }
 
 // Silent, but the export's question is answered Yes.
-class YesPrompts : public app::SilentPrompts {
+class YesPrompts : public platform::SilentPrompts {
  public:
   bool Confirm(const std::string&) override { return true; }
 };
 
 void GenerateYear(const fs::path& root, const fs::path& home) {
   std::fprintf(stderr, "generating and pulling 2023 into %s ...\n", home.string().c_str());
-  jvlink::feed::WriteFeed({root / "feed", 20230101, 365, 1, false});
-  app::FixedClock clock(kNow);
-  app::SilentPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  samplefeed::WriteFeed({root / "feed", 20230101, 365, 1, false});
+  platform::FixedClock clock(kNow);
+  platform::SilentPrompts prompts;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   jvlink::FeedJVLink link(root / "feed", clock);
   app::Session session(prompts, clock, &link, launcher, companions, home);
   session.Start();
@@ -161,10 +161,10 @@ int main() {
   const fs::path home = kept ? root : root / "home";
   if (!fs::exists(home / "Data")) GenerateYear(root, home);
 
-  app::FixedClock clock(kNow);
+  platform::FixedClock clock(kNow);
   YesPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   app::Session session(prompts, clock, nullptr, launcher, companions, home);
   session.Start();
   session.Settings().SetKaimeOption(1);

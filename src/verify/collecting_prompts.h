@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace verify {
 
 /// The prompts of a replay worker: nothing is shown; the messages a day load would show
 /// are kept (Shift-JIS) for the export's summary, and questions are answered No.
-class CollectingPrompts : public app::UserPrompts {
+class CollectingPrompts : public platform::UserPrompts {
  public:
   void Beep() override {}
   void Inform(const std::string& text) override { messages.push_back(text); }

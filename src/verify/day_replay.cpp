@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "verify/collecting_prompts.h"
@@ -39,7 +39,7 @@ void AddRaceLines(const app::Session& session, DayExport& out) {
   for (size_t t = 0; t < out.lines.size(); ++t) {
     const bets::BetSummary& summary =
         session.Screen.Tables.Table(bets::BetTables::kOrder[t]).Summary();
-    if (bets::CellInt(summary.total.text) <= 0) continue;
+    if (codes::CellInt(summary.total.text) <= 0) continue;
     out.lines[t].push_back(JoinFields(LineFields(ra, summary, session.Screen.Marks)));
   }
 }

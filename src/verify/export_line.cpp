@@ -19,7 +19,7 @@ const std::array<std::string, kFieldCount>& FieldHeadings() {
 }
 
 ExportFields LineFields(const store::RaRecord& ra, const bets::BetSummary& summary,
-                        const app::RaceMarkLabels& marks) {
+                        const screens::RaceMarkLabels& marks) {
   static const std::string kYear = codes::Sj("年");
   static const std::string kMonth = codes::Sj("月");
   static const std::string kDay = codes::Sj("日");

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/race_screen.h"
+#include "screens/race_screen.h"
 #include "bets/bet_table.h"
 #include "store/race_day.h"
 
@@ -43,7 +43,7 @@ const std::array<std::string, kFieldCount>& FieldHeadings();
 /// the table's stake-total and returned-amount labels and the two odds labels, the label
 /// texts without their filler blanks.
 ExportFields LineFields(const store::RaRecord& ra, const bets::BetSummary& summary,
-                        const app::RaceMarkLabels& marks);
+                        const screens::RaceMarkLabels& marks);
 
 /// The fields as one line without its line end: "f1","f2",…,"f16". A double quote inside a
 /// field is written twice, so that the line reads back field for field.

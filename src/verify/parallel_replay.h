@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "verify/day_replay.h"
 
 namespace verify {
@@ -25,9 +25,9 @@ struct ReplaySetup {
   std::filesystem::path program_folder;
   std::vector<std::string> date_items;  ///< the date list, newest first, Shift-JIS
   bool logic_unticked = false;
-  app::Clock* clock = nullptr;
-  app::Launcher* launcher = nullptr;
-  app::CompanionLocator* companions = nullptr;
+  platform::Clock* clock = nullptr;
+  platform::Launcher* launcher = nullptr;
+  platform::CompanionLocator* companions = nullptr;
 };
 
 /// Where a replay stands: `done` of `total` days finished; `day` the day most recently

@@ -147,8 +147,8 @@ void StatsConditions::ClearList(ConditionList list) {
   flags.assign(flags.size(), false);
 }
 
-StatsConditions TabDefaults(const app::LocalTime& today) {
-  const app::LocalTime first = app::AddSeconds(today, -1095LL * 24 * 60 * 60);
+StatsConditions TabDefaults(const platform::LocalTime& today) {
+  const platform::LocalTime first = platform::AddSeconds(today, -1095LL * 24 * 60 * 60);
   StatsConditions c;
   c.from = std::to_string(first.Ymd());
   c.to = std::to_string(today.Ymd());

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "verify/export_line.h"
 
 namespace verify {
@@ -62,7 +62,7 @@ struct StatsConditions {
 };
 
 /// The tab's defaults: the date range from `today` − 1095 days to `today`.
-StatsConditions TabDefaults(const app::LocalTime& today);
+StatsConditions TabDefaults(const platform::LocalTime& today);
 
 /// InputError naming the control when a value lies outside its control's limits.
 void CheckRange(ConditionRange range, const ValueRange& values);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 #include "codes/rate_text.h"
 #include "verify/stats_numbers.h"
 
@@ -64,7 +64,7 @@ void StatsTotals::Add(const ExportFields& row) {
 StatsLabels LabelsOf(const StatsTotals& totals) {
   StatsLabels labels;
   if (totals.count > 0) {
-    labels.count = bets::FormatInt(totals.count, 5);
+    labels.count = codes::FormatInt(totals.count, 5);
     labels.hit_rate = codes::RateText(totals.hits * 100, totals.count, 5, 1);
   }
   if (totals.stake > 0)

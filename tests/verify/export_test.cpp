@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "app/session.h"
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 #include "codes/cp932.h"
-#include "jvlink/feed/feed_writer.h"
+#include "samplefeed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 #include "store/day_prefix.h"
@@ -34,7 +34,7 @@ namespace {
 namespace fs = std::filesystem;
 using FileSet = std::map<std::string, std::string>;  // name (UTF-8) -> bytes
 
-const app::LocalTime kNow{2024, 7, 10, 10, 0, 0};
+const platform::LocalTime kNow{2024, 7, 10, 10, 0, 0};
 
 // The pulled feed, shared by every test of this program (it runs as one CTest test).
 testsupport::TempDir* g_feed_home = nullptr;
@@ -43,12 +43,12 @@ fs::path FeedHome() { return g_feed_home->path() / "home"; }
 
 void PullFeed() {
   g_feed_home = new testsupport::TempDir;
-  jvlink::feed::FeedOptions feed{g_feed_home->path() / "feed", 20240504, 56, 3, false};
-  ASSERT_GE(jvlink::feed::WriteFeed(feed).race_days, 16);
-  app::FixedClock clock(kNow);
+  samplefeed::FeedOptions feed{g_feed_home->path() / "feed", 20240504, 56, 3, false};
+  ASSERT_GE(samplefeed::WriteFeed(feed).race_days, 16);
+  platform::FixedClock clock(kNow);
   testsupport::RecordingPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   jvlink::FeedJVLink link(feed.out, clock);
   app::Session session(prompts, clock, &link, launcher, companions, FeedHome());
   session.Start();
@@ -87,10 +87,10 @@ struct MainWindow {
     const auto& items = session.DateCombo.Items;
     return store::DateOfDayPrefix(items[items.size() - 1 - i_from_oldest]);
   }
-  app::FixedClock clock;
+  platform::FixedClock clock;
   testsupport::RecordingPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   app::Session session;
 };
 
@@ -160,7 +160,7 @@ TEST_F(ExportTest, TheLinesAreThoseTheMainWindowShows) {
       for (size_t t = 0; t < 4; ++t) {
         const auto& summary_labels =
             main.session.Screen.Tables.Table(bets::BetTables::kOrder[t]).Summary();
-        if (bets::CellInt(summary_labels.total.text) <= 0) continue;
+        if (codes::CellInt(summary_labels.total.text) <= 0) continue;
         shown[t].push_back(verify::JoinFields(verify::LineFields(
             main.session.Day().RaRec[item], summary_labels, main.session.Screen.Marks)));
       }
@@ -195,8 +195,8 @@ TEST_F(ExportTest, ARaceWithoutTrifectaBetsAddsAQuinellaLineOnly) {
     for (int item = 0; item < static_cast<int>(main.session.DatList.Items.size()); ++item) {
       main.session.SelectRace(item);
       const auto& tables = main.session.Screen.Tables;
-      if (bets::CellInt(tables.Table(codes::BetType::UR).Summary().total.text) > 0 &&
-          bets::CellInt(tables.Table(codes::BetType::SRT).Summary().total.text) == 0) {
+      if (codes::CellInt(tables.Table(codes::BetType::UR).Summary().total.text) > 0 &&
+          codes::CellInt(tables.Table(codes::BetType::SRT).Summary().total.text) == 0) {
         day = candidate;
         line = verify::JoinFields(verify::LineFields(main.session.Day().RaRec[item],
                                                      tables.Table(codes::BetType::UR).Summary(),

@@ -14,7 +14,7 @@ namespace ui::verify {
 namespace {
 
 QDate Today(app::Session& session) {
-  const app::LocalTime now = session.TheClock().Now();
+  const platform::LocalTime now = session.TheClock().Now();
   return QDate(now.year, now.month, now.day);
 }
 

@@ -8,11 +8,11 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "app/session.h"
-#include "app/silent_prompts.h"
+#include "platform/silent_prompts.h"
 #include "ui/verify/condition_panel.h"
 #include "ui/verify/sim_form.h"
 #include "ui/verify/stats_tab.h"
@@ -23,10 +23,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: screenshot HOME FILE OUT.png [FROM TO]\n");
     return 2;
   }
-  app::SystemClock clock;
-  app::SilentPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::SystemClock clock;
+  platform::SilentPrompts prompts;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   app::Session session(prompts, clock, nullptr, launcher, companions, argv[1]);
   ui::verify::TSimForm form(session);
   form.resize(1000, 700);

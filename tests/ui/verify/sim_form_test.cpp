@@ -19,13 +19,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "app/session.h"
-#include "app/silent_prompts.h"
+#include "platform/silent_prompts.h"
 #include "codes/cp932.h"
-#include "jvlink/feed/feed_writer.h"
+#include "samplefeed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 #include "ui/verify/breakdown_model.h"
@@ -40,7 +40,7 @@ using ui::verify::TSimForm;
 
 namespace {
 
-class YesPrompts : public app::SilentPrompts {
+class YesPrompts : public platform::SilentPrompts {
  public:
   bool Confirm(const std::string&) override { return true; }
 };
@@ -54,8 +54,8 @@ class SimFormTest : public QObject {
   void initTestCase() {
     QVERIFY(dir_.isValid());
     const fs::path root = dir_.path().toStdString();
-    jvlink::feed::FeedOptions feed{root / "feed", 20240504, 16, 5, false};
-    QVERIFY(jvlink::feed::WriteFeed(feed).race_days >= 4);
+    samplefeed::FeedOptions feed{root / "feed", 20240504, 16, 5, false};
+    QVERIFY(samplefeed::WriteFeed(feed).race_days >= 4);
     jvlink::FeedJVLink link(feed.out, clock_);
     session_ = std::make_unique<app::Session>(prompts_, clock_, &link, launcher_, companions_,
                                               root / "home");
@@ -192,10 +192,10 @@ class SimFormTest : public QObject {
 
  private:
   QTemporaryDir dir_;
-  app::FixedClock clock_{{2024, 5, 20, 10, 0, 0}};
+  platform::FixedClock clock_{{2024, 5, 20, 10, 0, 0}};
   YesPrompts prompts_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   std::unique_ptr<app::Session> session_;
 };
 
