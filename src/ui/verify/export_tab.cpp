@@ -18,7 +18,8 @@ namespace {
 QDateEdit* LongDateEdit(QDate date, QWidget* parent) {
   auto* edit = new QDateEdit(date, parent);
   edit->setCalendarPopup(true);
-  edit->setDisplayFormat(QStringLiteral("yyyy年M月d日 (ddd)"));
+  edit->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
+  edit->setMinimumWidth(150);
   return edit;
 }
 
@@ -52,8 +53,8 @@ ExportTab::ExportTab(app::Session& session, QDate today, QWidget* parent)
   grid->addWidget(start_, 1, 3);
   grid->addWidget(progress_, 2, 0, 1, 3);
   grid->addWidget(cancel_, 2, 3);
-  grid->addWidget(day_label_, 3, 0, 1, 4);
-  grid->addWidget(report_, 4, 0, 1, 4);
+  grid->addWidget(day_label_, 3, 0, 1, 5);
+  grid->addWidget(report_, 4, 0, 1, 5);
   grid->setColumnStretch(4, 1);
   grid->setRowStretch(4, 1);
 }

@@ -1,6 +1,7 @@
 // Draws the "検証" tab of the verification window over an export file and saves it as a
 // PNG (for the documentation): screenshot HOME FILE OUT.png [FROM TO]
 //   HOME: a program folder with csv/FILE; FROM, TO: the date range yyyymmdd (default all).
+//   FILE "-" draws the export tab instead.
 
 #include <QApplication>
 #include <QDateEdit>
@@ -8,10 +9,10 @@
 #include <QTabWidget>
 #include <cstdio>
 
+#include "app/session.h"
 #include "platform/clock.h"
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
-#include "app/session.h"
 #include "platform/silent_prompts.h"
 #include "ui/verify/condition_panel.h"
 #include "ui/verify/sim_form.h"
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
   ui::verify::TSimForm form(session);
   form.resize(1000, 700);
   form.ShowForm();
+  if (QString::fromUtf8(argv[2]) == QStringLiteral("-")) {  // the export tab instead
+    QApplication::processEvents();
+    return form.grab().save(QString::fromUtf8(argv[3])) ? 0 : 1;
+  }
   form.Tabs()->setCurrentWidget(form.Stats());
   if (!form.Stats()->ChooseFile(QString::fromUtf8(argv[2]))) {
     std::fprintf(stderr, "no file %s in the csv folder\n", argv[2]);
