@@ -3,6 +3,7 @@
 #include "codes/code_tables.h"
 #include "codes/course_text.h"
 #include "codes/cp932.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/pad_int_text.h"
 #include "codes/race_class_text.h"
 #include "codes/record_field.h"
@@ -23,20 +24,21 @@ ExportFields LineFields(const store::RaRecord& ra, const bets::BetSummary& summa
   static const std::string kYear = codes::Sj("年");
   static const std::string kMonth = codes::Sj("月");
   static const std::string kDay = codes::Sj("日");
+  namespace layout = codes::ra_layout;
   ExportFields f;
-  f[0] = std::string(ra.Field(12, 4)) + kYear + std::string(ra.Field(16, 2)) + kMonth +
-         std::string(ra.Field(18, 2)) + kDay;
-  f[1] = codes::CourseText(ra.Field(20, 2));
-  f[2] = codes::PadIntText(ra.Field(26, 2));
-  f[3] = std::string(ra.Field(605, 6));
-  f[4] = codes::PadIntText(ra.Field(882, 2));
-  f[5] = codes::TrackShortText(ra.Field(706, 2));
-  f[6] = codes::PadIntText(ra.Field(698, 4));
-  f[7] = std::string(ra.Field(617, 2));
-  f[8] = std::string(ra.Field(635, 3));
+  f[0] = std::string(ra.Field(layout::kYear)) + kYear + std::string(ra.Field(layout::kMonth)) +
+         kMonth + std::string(ra.Field(layout::kDay)) + kDay;
+  f[1] = codes::CourseText(ra.Field(layout::kCourse));
+  f[2] = codes::PadIntText(ra.Field(layout::kRaceNumber));
+  f[3] = std::string(ra.Field(layout::kShortName));
+  f[4] = codes::PadIntText(ra.Field(layout::kRegisteredRunners));
+  f[5] = codes::TrackShortText(ra.Field(layout::kTrack));
+  f[6] = codes::PadIntText(ra.Field(layout::kDistance));
+  f[7] = std::string(ra.Field(layout::kRaceType));
+  f[8] = std::string(ra.Field(layout::kConditionYoungest));
   f[9] = codes::RaceClassPair(f[7], f[8]);
-  f[10] = codes::WeightRuleWideText(ra.Field(622, 1));
-  f[11] = codes::GradeText(ra.Field(615, 1));
+  f[10] = codes::WeightRuleWideText(ra.Field(layout::kWeightRule));
+  f[11] = codes::GradeText(ra.Field(layout::kGrade));
   f[12] = std::string(codes::TrimBlanks(summary.total.text));
   f[13] = std::string(codes::TrimBlanks(summary.returned.text));
   f[14] = std::string(codes::TrimBlanks(marks.OzAve123Label));
