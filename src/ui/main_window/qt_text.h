@@ -1,0 +1,35 @@
+#pragma once
+
+// The edge between the core's Shift-JIS texts and colours and what Qt draws.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "bets/cell_colours.h"
+
+namespace ui {
+
+/// A Shift-JIS text of the core as Qt shows it; bytes that are no Shift-JIS show as '?'.
+QString FromSjis(std::string_view sjis);
+/// What the user typed, as the core keeps it; characters without a Shift-JIS form are
+/// dropped.
+std::string ToSjis(const QString& text);
+/// A UTF-8 literal of this program in Shift-JIS (for texts handed to the core).
+std::string Sj(const char* utf8);
+
+QColor ToQColor(bets::Rgb rgb);
+
+/// The fixed-pitch Japanese face of the grids and labels, in which a half-width character
+/// is exactly half a full-width one, so that the fixed-width texts line up.
+QFont FixedFont(int pixel_size = 13, bool bold = false);
+
+}  // namespace ui
+
+class QWidget;
+namespace ui {
+/// Fills a widget's background and sets its text colour (through its palette).
+void Paint(QWidget* widget, const QColor& background, const QColor& text = Qt::black);
+}  // namespace ui
