@@ -169,6 +169,7 @@ QWidget* BetPage::BuildRunnerSide() {
   runner_grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   runner_grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   runner_grid_->setWordWrap(false);
+  runner_grid_->setTextElideMode(Qt::ElideNone);
   for (int col = 0; col < bets::kRunnerColumnCount; ++col) {
     runner_grid_->setColumnWidth(col, app::RunnerHeadingOf(static_cast<bets::RunnerColumn>(col)).width);
   }

@@ -21,6 +21,7 @@ BetTableView::BetTableView(BetTableModel* model, QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);  // fixed-width texts are shown whole, as the cells hold them
   ApplyLayout();
 }
 
