@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QRegularExpressionValidator>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -14,6 +13,7 @@
 #include "guarded.h"
 #include "output/vote_export.h"
 #include "qt_text.h"
+#include "ui/widgets/number_edit.h"
 
 namespace ui {
 namespace {
@@ -62,12 +62,9 @@ QWidget* BetPage::BuildStakeRow() {
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(new QLabel(QStringLiteral("入力投票金額"), row));
-  stake_ = new QLineEdit(row);
-  stake_->setObjectName(QStringLiteral("SaNumEditExC1"));
   // whole yen of six digits at most: no sign, no decimals, no letters
-  stake_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), stake_));
-  stake_->setMaxLength(6);
+  stake_ = new NumberEdit(6, row);
+  stake_->setObjectName(QStringLiteral("SaNumEditExC1"));
   stake_->setAlignment(Qt::AlignRight);
   stake_->setFont(FixedFont(14, true));
   stake_->setFixedWidth(80);

@@ -49,7 +49,7 @@ class BetPage : public QWidget {
 
   app::Session& session_;
   bets::SortState sort_;
-  QLineEdit* stake_ = nullptr;
+  QLineEdit* stake_ = nullptr;  ///< `SaNumEditExC1`, a six-digit number box
   QRadioButton* equal_ = nullptr;
   QRadioButton* proportional_ = nullptr;
   QTabWidget* tabs_ = nullptr;

@@ -25,7 +25,11 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments,
       if (options.home.has_filename() == false) options.home = options.home.parent_path();
     } else if (word == QLatin1String("--day")) {
       const QString day = arguments[++i];
-      options.day = ToSjis(day);
+      try {
+        options.day = ToSjis(day);
+      } catch (const codes::InputError&) {
+        options.day.clear();
+      }
       if (!store::IsDayPrefix(options.day)) {
         error = QStringLiteral("--day takes a date written yyyy年mm月dd日, not \"%1\"").arg(day);
         return std::nullopt;

@@ -5,27 +5,6 @@
 
 namespace ui {
 
-QString FromSjis(std::string_view sjis) {
-  return QString::fromStdString(codes::SjisToUtf8Lenient(sjis));
-}
-
-std::string ToSjis(const QString& text) {
-  try {
-    return codes::Utf8ToSjis(text.toStdString());
-  } catch (const codes::InputError&) {
-    // below, character by character
-  }
-  std::string out;
-  for (const QChar& c : text) {
-    try {
-      out += codes::Utf8ToSjis(QString(c).toStdString());
-    } catch (const codes::InputError&) {
-      // a character the program's texts cannot hold is left out
-    }
-  }
-  return out;
-}
-
 std::string Sj(const char* utf8) { return codes::Utf8ToSjis(utf8); }
 
 QColor ToQColor(bets::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }

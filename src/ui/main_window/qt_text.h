@@ -9,14 +9,10 @@
 #include <string_view>
 
 #include "bets/cell_colours.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace ui {
 
-/// A Shift-JIS text of the core as Qt shows it; bytes that are no Shift-JIS show as '?'.
-QString FromSjis(std::string_view sjis);
-/// What the user typed, as the core keeps it; characters without a Shift-JIS form are
-/// dropped.
-std::string ToSjis(const QString& text);
 /// A UTF-8 literal of this program in Shift-JIS (for texts handed to the core).
 std::string Sj(const char* utf8);
 
