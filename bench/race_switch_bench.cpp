@@ -104,10 +104,13 @@ struct Bench {
   }
 };
 
-Bench& TheBench() {
-  static Bench bench;
+// Made by main once the application exists and ended before it goes: the window must
+// not outlive QApplication.
+Bench*& BenchSlot() {
+  static Bench* bench = nullptr;
   return bench;
 }
+Bench& TheBench() { return *BenchSlot(); }
 
 void BM_SwitchRaceLogicA(benchmark::State& state) {
   Bench& bench = TheBench();
@@ -147,10 +150,13 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  TheBench();
+  auto bench = std::make_unique<Bench>();
+  BenchSlot() = bench.get();
   MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
+  BenchSlot() = nullptr;
+  bench.reset();
   if (reporter.median <= 0) return 0;
   std::printf("race switch (ShowRace with Logic A and every grid drawn): %.2f ms (median)\n",
               reporter.median * 1e3);
