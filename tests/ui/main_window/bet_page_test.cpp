@@ -18,6 +18,7 @@
 #include "bets/stake_allocation.h"
 #include "app/show_race.h"
 #include "desktop_program.h"
+#include "dialog_commands.h"
 #include "sample_home.h"
 
 using uitest::Text;
@@ -93,7 +94,7 @@ void BetPageTest::init() {
   uitest::ResetSettings();
   script_ = {};
   prompts_.UseScript(&script_);
-  program_ = ui::DesktopProgram::Start(uitest::SampleHome(), prompts_);
+  program_ = ui::DesktopProgram::Start(uitest::SampleHome(), prompts_, ui::MakeDialogCommands());
   QVERIFY(program_);
   Window().resize(1400, 900);
   Window().show();
@@ -292,22 +293,30 @@ void BetPageTest::screenshots() {
   const QByteArray folder = qgetenv("QUORVANE_SCREENSHOT_DIR");
   if (folder.isEmpty()) QSKIP("QUORVANE_SCREENSHOT_DIR names no folder");
   Window().setGeometry(10, 10, 1280, 860);
-  // a race of the day whose bets include a paid one, on the tab of that bet type
+  // the race of the day with the longest table that holds a paid bet, on that table's tab
   QListWidget* list = Find<QListWidget>("DatList");
   const char* grids[4] = {"URGrid", "UTGrid", "SRFGrid", "SRTGrid"};
-  for (int item = 0, paid = -1; item < list->count() && paid < 0; ++item) {
+  int best_item = 0, best_tab = 0, best_rows = 0, best_row = 0;
+  for (int item = 0; item < list->count(); ++item) {
     list->setCurrentRow(item);
-    for (int t = 0; t < 4 && paid < 0; ++t) {
+    for (int t = 0; t < 4; ++t) {
       QAbstractItemModel* model = Grid(grids[t])->model();
       for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->index(row, bets::kCombCol).data(Qt::BackgroundRole).value<QColor>() ==
-            QColor(255, 0, 255)) {
-          paid = t;
+        const bool paid = model->index(row, bets::kCombCol).data(Qt::BackgroundRole).value<QColor>() ==
+                          QColor(255, 0, 255);
+        if (paid && model->rowCount() > best_rows) {
+          best_item = item;
+          best_tab = t;
+          best_rows = model->rowCount();
+          best_row = row;
         }
       }
-      if (paid >= 0) Find<QTabWidget>("PageControl4")->setCurrentIndex(paid);
     }
   }
+  list->setCurrentRow(best_item);
+  Find<QTabWidget>("PageControl4")->setCurrentIndex(best_tab);
+  QTableView* shown = Grid(grids[best_tab]);
+  shown->scrollTo(shown->model()->index(best_row, 0), QAbstractItemView::PositionAtCenter);
   QTest::qWait(50);
   QVERIFY(Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main-window.png")));
   Find<QTabWidget>("PageControl1")->setCurrentIndex(1);
