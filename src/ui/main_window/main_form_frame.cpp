@@ -10,6 +10,7 @@
 #include "app/settings_companion_lookup.h"
 #include "jvlink/jv_link.h"
 #include "jvlink/result_message.h"
+#include "guarded.h"
 #include "main_form.h"
 #include "program_identity.h"
 #include "qt_text.h"
@@ -141,7 +142,11 @@ void TMainForm::InitJVLink() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   const QRect g = geometry();
-  session_.Settings().SetMainWindowPlacement({g.top(), g.left(), g.width(), g.height()});
+  // the close is always allowed: a settings file that cannot be written costs the
+  // placement only, and the user is told
+  Guarded(session_, [&] {
+    session_.Settings().SetMainWindowPlacement({g.top(), g.left(), g.width(), g.height()});
+  });
   event->accept();
 }
 

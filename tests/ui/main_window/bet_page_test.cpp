@@ -318,10 +318,10 @@ void BetPageTest::screenshots() {
   QTableView* shown = Grid(grids[best_tab]);
   shown->scrollTo(shown->model()->index(best_row, 0), QAbstractItemView::PositionAtCenter);
   QTest::qWait(50);
-  QVERIFY(Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main-window.png")));
+  QVERIFY(Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main_window.png")));
   Find<QTabWidget>("PageControl1")->setCurrentIndex(1);
   QTest::qWait(50);
-  QVERIFY(Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main-window-results.png")));
+  QVERIFY(Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main_window_results.png")));
 }
 
 QTEST_MAIN(BetPageTest)

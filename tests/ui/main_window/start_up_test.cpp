@@ -55,6 +55,7 @@ class StartUpTest : public QObject {
   void aFirstStartPreparesTheFoldersTheLogAndThePlacement();
   void theWindowReopensWhereItWasClosed();
   void aFailedJVInitIsShownOnceWhenTheWindowFirstShows();
+  void aSettingsFileThatCannotBeWrittenStillLetsTheWindowClose();
   void commandLineOptions_data();
   void commandLineOptions();
   void theSettingsDialogOKedStoresAStakeOf50As100();
@@ -119,6 +120,19 @@ void StartUpTest::aFailedJVInitIsShownOnceWhenTheWindowFirstShows() {
   program->Window().show();
   QCOMPARE(script_.informs.size(), size_t{1});
   QVERIFY(program->Window().isVisible());  // the program runs on
+}
+
+void StartUpTest::aSettingsFileThatCannotBeWrittenStillLetsTheWindowClose() {
+  uitest::TempFolder home;
+  fs::create_directories(home.path() / "feed");
+  fs::create_directories(home.path() / "Quorvane.ini");  // no file can be written there
+  auto program = Start(home.path());
+  QVERIFY(program);
+  program->Window().show();
+  QVERIFY(program->Window().close());
+  QVERIFY(!program->Window().isVisible());
+  QCOMPARE(script_.beeps, 1);
+  QCOMPARE(script_.informs.size(), size_t{1});
 }
 
 void StartUpTest::commandLineOptions_data() {
