@@ -89,7 +89,8 @@ struct Bench {
     pull.Start();
     while (pull.PollTimerRunning()) pull.Poll();
     pull.Close();
-    if (pull.outcome() != jvlink::StoredPull::Outcome::kCompleted) Fail("the pull did not complete");
+    if (pull.outcome() != jvlink::StoredPull::Outcome::kCompleted)
+      Fail("the pull did not complete");
   }
 
   // One switch: the next race chosen in the list, then every grid drawn.

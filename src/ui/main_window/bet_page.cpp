@@ -109,15 +109,15 @@ QWidget* BetPage::BuildSummary() {
     grid->addWidget(caption, 0, c + 1);
   }
   for (int t = 0; t < kTypes; ++t) {
-    grid->addWidget(new QLabel(FromSjis(bets::BetTypeName(bets::BetTables::kOrder[t])), box), t + 1, 0);
+    grid->addWidget(new QLabel(FromSjis(bets::BetTypeName(bets::BetTables::kOrder[t])), box), t + 1,
+                    0);
     for (int c = 0; c < 4; ++c) {
-      auto* label = new QLabel(box);
+      auto* label = new Label3D(QString(), box);
       label->setObjectName(Name(t, kSummaryNames[c]));
       label->setTextFormat(Qt::PlainText);
       label->setFont(FixedFont(13, true));
       label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      label->setFrameShape(QFrame::Panel);
-      label->setFrameShadow(QFrame::Sunken);
+      label->setBevel(Label3D::Bevel::kLowered);
       label->setMinimumWidth(90);
       summary_[t][c] = label;
       grid->addWidget(label, t + 1, c + 1);
@@ -168,7 +168,8 @@ QWidget* BetPage::BuildRunnerSide() {
   runner_grid_->setWordWrap(false);
   runner_grid_->setTextElideMode(Qt::ElideNone);
   for (int col = 0; col < bets::kRunnerColumnCount; ++col) {
-    runner_grid_->setColumnWidth(col, app::RunnerHeadingOf(static_cast<bets::RunnerColumn>(col)).width);
+    runner_grid_->setColumnWidth(col,
+                                 app::RunnerHeadingOf(static_cast<bets::RunnerColumn>(col)).width);
   }
   layout->addWidget(runner_grid_, 1);
   return side;
@@ -221,7 +222,8 @@ void BetPage::PaintSummaries() {
     const bets::BetSummary& s = session_.Screen.Tables.Table(type).Summary();
     const QColor background = ToQColor(bets::SummaryLabelBackground(type, active));
     for (int c = 0; c < 4; ++c) {
-      Paint(summary_[t][c], background, ToQColor(bets::LabelTextColour(SummaryOf(s, c).colour)));
+      summary_[t][c]->setPanelColor(background);
+      summary_[t][c]->setTextColor(ToQColor(bets::LabelTextColour(SummaryOf(s, c).colour)));
     }
   }
 }

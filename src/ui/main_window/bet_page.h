@@ -15,6 +15,7 @@
 #include "bets/bet_table_actions.h"
 #include "marks_panel.h"
 #include "runner_grid_model.h"
+#include "ui/widgets/label_3d.h"
 
 namespace ui {
 
@@ -55,7 +56,7 @@ class BetPage : public QWidget {
   QTabWidget* tabs_ = nullptr;
   std::array<BetTableModel*, kTypes> models_{};
   std::array<BetTableView*, kTypes> views_{};
-  std::array<std::array<QLabel*, 4>, kTypes> summary_{};
+  std::array<std::array<Label3D*, 4>, kTypes> summary_{};
   MarksPanel* marks_ = nullptr;
   RunnerGridModel* runner_model_ = nullptr;
   QTableView* runner_grid_ = nullptr;

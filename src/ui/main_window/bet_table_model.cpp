@@ -29,7 +29,8 @@ QVariant BetTableModel::data(const QModelIndex& index, int role) const {
       return FromSjis(table_.Cell(row, index.column()));
     case Qt::BackgroundRole: {
       static const store::RacePayouts kNoPayouts{};
-      return ToQColor(bets::CellColour(table_, row, index.column(), payouts_ ? *payouts_ : kNoPayouts));
+      return ToQColor(
+          bets::CellColour(table_, row, index.column(), payouts_ ? *payouts_ : kNoPayouts));
     }
     case Qt::ForegroundRole:
       return QColor(Qt::black);

@@ -52,10 +52,10 @@ std::unique_ptr<DesktopProgram> DesktopProgram::Start(const std::filesystem::pat
   }
   std::unique_ptr<DesktopProgram> program(new DesktopProgram);
   program->link_ = std::make_unique<jvlink::FeedJVLink>(FeedFolderOf(home), program->clock_);
-  program->session_ = std::make_unique<app::Session>(prompts, program->clock_, program->link_.get(),
-                                                     program->launcher_, program->companions_, home);
-  program->window_ =
-      std::make_unique<TMainForm>(*program->session_, prompts, std::move(commands));
+  program->session_ =
+      std::make_unique<app::Session>(prompts, program->clock_, program->link_.get(),
+                                     program->launcher_, program->companions_, home);
+  program->window_ = std::make_unique<TMainForm>(*program->session_, prompts, std::move(commands));
   try {
     program->window_->Prepare();
   } catch (const std::exception& error) {

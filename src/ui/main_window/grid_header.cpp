@@ -22,15 +22,18 @@ QSize GridHeader::sizeHint() const {
 void GridHeader::paintSection(QPainter* painter, const QRect& rect, int logical_index) const {
   if (!model() || !rect.isValid()) return;
   painter->save();
-  const QVariant background = model()->headerData(logical_index, Qt::Horizontal, Qt::BackgroundRole);
-  painter->fillRect(rect, background.isValid() ? background.value<QColor>() : QColor(Qt::lightGray));
+  const QVariant background =
+      model()->headerData(logical_index, Qt::Horizontal, Qt::BackgroundRole);
+  painter->fillRect(rect,
+                    background.isValid() ? background.value<QColor>() : QColor(Qt::lightGray));
   painter->setPen(QColor(128, 128, 128));
   painter->drawLine(rect.topRight(), rect.bottomRight());
   painter->drawLine(rect.bottomLeft(), rect.bottomRight());
   painter->setPen(Qt::black);
   const QFont font = FixedFont();
   painter->setFont(font);
-  const QString text = model()->headerData(logical_index, Qt::Horizontal, Qt::DisplayRole).toString();
+  const QString text =
+      model()->headerData(logical_index, Qt::Horizontal, Qt::DisplayRole).toString();
   const int line_height = QFontMetrics(font).height();
   int top = rect.top() + (place_ == TextPlace::CentredTop ? 2 : 1);
   for (const QString& line : text.split(QLatin1Char('\n'))) {

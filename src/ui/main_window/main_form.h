@@ -29,12 +29,12 @@ class TMainForm : public QMainWindow {
   /// The commands that open the dialogs; each is run with this window as parent. A command
   /// left empty keeps its menu item and button disabled.
   struct DialogCommands {
-    std::function<void(TMainForm&)> DataPull;         ///< "JVデータ取得"
-    std::function<void(TMainForm&)> Settings;         ///< "各種設定(&T)"
-    std::function<void(TMainForm&)> TimeSeriesFolder; ///< "時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"
-    std::function<void(TMainForm&)> PluginFolder;     ///< "Velk投票プラグイン２フォルダ指定"
-    std::function<void(TMainForm&)> Version;          ///< "ﾊﾞｰｼﾞｮﾝ情報"
-    std::function<void(TMainForm&)> Manual;           ///< "ヘルプ"
+    std::function<void(TMainForm&)> DataPull;          ///< "JVデータ取得"
+    std::function<void(TMainForm&)> Settings;          ///< "各種設定(&T)"
+    std::function<void(TMainForm&)> TimeSeriesFolder;  ///< "時系列ｵｯｽﾞﾌｫﾙﾀﾞ指定(&T)"
+    std::function<void(TMainForm&)> PluginFolder;  ///< "Velk投票プラグイン２フォルダ指定"
+    std::function<void(TMainForm&)> Version;       ///< "ﾊﾞｰｼﾞｮﾝ情報"
+    std::function<void(TMainForm&)> Manual;        ///< "ヘルプ"
   };
 
   TMainForm(app::Session& session, QtPrompts& prompts, DialogCommands commands = {},

@@ -8,9 +8,9 @@
 #include <QToolBar>
 
 #include "app/settings_companion_lookup.h"
+#include "guarded.h"
 #include "jvlink/jv_link.h"
 #include "jvlink/result_message.h"
-#include "guarded.h"
 #include "main_form.h"
 #include "program_identity.h"
 #include "qt_text.h"
@@ -74,8 +74,8 @@ void TMainForm::BuildToolBar() {
   QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
   bar->setObjectName(QStringLiteral("ToolBar1"));
   bar->setMovable(false);
-  QAction* pull = Command(QStringLiteral("JVデータ取得"), QStringLiteral("JVデータの取得を行います"),
-                          commands_.DataPull);
+  QAction* pull = Command(QStringLiteral("JVデータ取得"),
+                          QStringLiteral("JVデータの取得を行います"), commands_.DataPull);
   pull->setObjectName(QStringLiteral("JVDataButton"));
   bar->addAction(pull);
   QAction* next = bar->addAction(QStringLiteral("直前ﾚｰｽ"));
@@ -83,8 +83,8 @@ void TMainForm::BuildToolBar() {
   connect(next, &QAction::triggered, this, &TMainForm::NextRaceClicked);
   bar->addSeparator();
   bar->addAction(Command(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), {}, commands_.Version));
-  bar->addAction(
-      Command(QStringLiteral("ヘルプ"), QStringLiteral("本ソフトのヘルプを表示します"), commands_.Manual));
+  bar->addAction(Command(QStringLiteral("ヘルプ"), QStringLiteral("本ソフトのヘルプを表示します"),
+                         commands_.Manual));
   QAction* quit = bar->addAction(QStringLiteral("終了"));
   quit->setStatusTip(QStringLiteral("本ソフトを終了します"));
   quit->setToolTip(quit->statusTip());
@@ -136,7 +136,8 @@ void TMainForm::InitJVLink() {
   if (!link) return;
   const int r = link->JVInit(kJVLinkSid);
   if (r != 0) {
-    prompts_.Message(QStringLiteral("JVInitエラー：") + FromSjis(jvlink::ResultMessage("JVInit", r)));
+    prompts_.Message(QStringLiteral("JVInitエラー：") +
+                     FromSjis(jvlink::ResultMessage("JVInit", r)));
   }
 }
 

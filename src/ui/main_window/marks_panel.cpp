@@ -14,9 +14,10 @@ QLabel* Caption(const QString& text, QWidget* parent) {
   return label;
 }
 
-void ShowMark(QLabel* label, const app::MarkLabel& mark) {
+void ShowMark(Label3D* label, const app::MarkLabel& mark) {
   label->setText(FromSjis(mark.text));
-  Paint(label, ToQColor(mark.background), Qt::red);
+  label->setPanelColor(ToQColor(mark.background));
+  label->setTextColor(Qt::red);
 }
 
 }  // namespace
@@ -56,16 +57,15 @@ MarksPanel::MarksPanel(QWidget* parent) : QFrame(parent) {
   grid->setColumnStretch(7, 1);
 }
 
-QLabel* MarksPanel::Value(const char* name, int width) {
-  auto* label = new QLabel(this);
+Label3D* MarksPanel::Value(const char* name, int width) {
+  auto* label = new Label3D(QString(), this);
   label->setObjectName(QString::fromLatin1(name));
   label->setTextFormat(Qt::PlainText);
   label->setFont(FixedFont(13, true));
   label->setAlignment(Qt::AlignCenter);
-  label->setFrameShape(QFrame::Panel);
-  label->setFrameShadow(QFrame::Sunken);
+  label->setBevel(Label3D::Bevel::kLowered);
   label->setMinimumWidth(width);
-  Paint(label, ToQColor(bets::kInfoBackground));
+  label->setPanelColor(ToQColor(bets::kInfoBackground));
   return label;
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "app/race_screen.h"
+#include "ui/widgets/label_3d.h"
 
 namespace ui {
 
@@ -16,14 +17,14 @@ class MarksPanel : public QFrame {
   void Show(const app::RaceMarkLabels& marks, const app::RaceHeader& header);
 
  private:
-  QLabel* Value(const char* name, int width);
-  QLabel* ur_;
-  QLabel* ut_;
-  QLabel* sr_;
-  QLabel* logic2_;
-  QLabel* oz_ave_;
-  QLabel* ur_fav_;
-  QLabel* odds_time_;
+  Label3D* Value(const char* name, int width);
+  Label3D* ur_;
+  Label3D* ut_;
+  Label3D* sr_;
+  Label3D* logic2_;
+  Label3D* oz_ave_;
+  Label3D* ur_fav_;
+  Label3D* odds_time_;
 };
 
 }  // namespace ui

@@ -2,21 +2,21 @@
 // tables sorted by pressing a heading, the stake typed, the split switched, tabs changed
 // and the bets handed to the voting plug-in; every change checked against the engine.
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QHeaderView>
 #include <QtTest>
 
+#include "app/show_race.h"
 #include "bets/bet_table_actions.h"
 #include "bets/race_stakes.h"
 #include "bets/stake_allocation.h"
-#include "app/show_race.h"
 #include "desktop_program.h"
 #include "dialog_commands.h"
 #include "sample_home.h"
@@ -146,11 +146,13 @@ void BetPageTest::pressingAHeadingSortsDescendingThenAscending() {
   const int rows = grid->model()->rowCount();
   PressHeading(grid, bets::kOddsCol);
   for (int row = 1; row < rows; ++row) {
-    QVERIFY(Cell(grid, row - 1, bets::kOddsCol).toDouble() >= Cell(grid, row, bets::kOddsCol).toDouble());
+    QVERIFY(Cell(grid, row - 1, bets::kOddsCol).toDouble() >=
+            Cell(grid, row, bets::kOddsCol).toDouble());
   }
   PressHeading(grid, bets::kOddsCol);
   for (int row = 1; row < rows; ++row) {
-    QVERIFY(Cell(grid, row - 1, bets::kOddsCol).toDouble() <= Cell(grid, row, bets::kOddsCol).toDouble());
+    QVERIFY(Cell(grid, row - 1, bets::kOddsCol).toDouble() <=
+            Cell(grid, row, bets::kOddsCol).toDouble());
   }
   // the heading of column 0 does not sort
   PressHeading(grid, bets::kNoCol);
@@ -159,7 +161,8 @@ void BetPageTest::pressingAHeadingSortsDescendingThenAscending() {
   QCOMPARE(Cell(grid, 0, bets::kNoCol), first);
   // a sort reallocates nothing
   auto ref = Reference();
-  QCOMPARE(Label("URTotalLabel"), Text(ref->session.Screen.Tables.Table(codes::BetType::UR).Summary().total.text));
+  QCOMPARE(Label("URTotalLabel"),
+           Text(ref->session.Screen.Tables.Table(codes::BetType::UR).Summary().total.text));
 }
 
 void BetPageTest::typingTheStakeReallocatesAtEveryKey() {
@@ -178,7 +181,8 @@ void BetPageTest::typingTheStakeReallocatesAtEveryKey() {
     const int t = static_cast<int>(std::string("URGrid UTGrid SRFGrid SRTGrid").find(name)) / 7;
     CompareTable(Grid(name), ref->session.Screen.Tables.Table(bets::BetTables::kOrder[t]));
   }
-  QCOMPARE(Label("URTotalLabel"), Text(ref->session.Screen.Tables.Table(codes::BetType::UR).Summary().total.text));
+  QCOMPARE(Label("URTotalLabel"),
+           Text(ref->session.Screen.Tables.Table(codes::BetType::UR).Summary().total.text));
   // the race keeps its amount when the user comes back to it
   Find<QListWidget>("DatList")->setCurrentRow(item_ == 0 ? 1 : 0);
   QCOMPARE(stake->text(), QStringLiteral("3000"));
@@ -187,7 +191,10 @@ void BetPageTest::typingTheStakeReallocatesAtEveryKey() {
 }
 
 void BetPageTest::theStakeFieldRefusesTextSignsAndASeventhDigit() {
-  struct Case { const char* typed; const char* shown; };
+  struct Case {
+    const char* typed;
+    const char* shown;
+  };
   // clang-format off
   const Case cases[] = {
     {"abc", ""}, {"-500", "500"}, {"12.5", "125"}, {"1234567", "123456"}, {"1e3", "13"},
@@ -222,7 +229,8 @@ void BetPageTest::theActiveTabColoursItsSummaryLabels() {
   QTabWidget* tabs = Find<QTabWidget>("PageControl4");
   QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(2).center());
   QCOMPARE(tabs->currentIndex(), 2);
-  for (const char* name : {"SRFCountLabel", "SRFTotalLabel", "SRFExpectedLabel", "SRFReturnedLabel"}) {
+  for (const char* name :
+       {"SRFCountLabel", "SRFTotalLabel", "SRFExpectedLabel", "SRFReturnedLabel"}) {
     QCOMPARE(Background(name), active);
   }
   QCOMPARE(Background("URCountLabel"), other);
@@ -271,7 +279,8 @@ void BetPageTest::velk2HandsTheShownTableToThePlugin() {
   QPushButton* vote = Find<QPushButton>("Velk2Button");
   QTest::mouseClick(vote, Qt::LeftButton);
   QCOMPARE(script_.informs.size(), size_t{1});
-  QVERIFY(script_.informs[0].startsWith(QStringLiteral("「Velk投票プラグイン２」が正常にインストールされていません")));
+  QVERIFY(script_.informs[0].startsWith(
+      QStringLiteral("「Velk投票プラグイン２」が正常にインストールされていません")));
 
   uitest::TempFolder plugin;
   std::filesystem::create_directories(plugin.path() / "kaime");
@@ -281,12 +290,14 @@ void BetPageTest::velk2HandsTheShownTableToThePlugin() {
   QTest::mouseClick(vote, Qt::LeftButton);
   std::filesystem::current_path(folder);
   QCOMPARE(script_.confirms.size(), size_t{1});
-  QVERIFY2(script_.confirms[0].contains(QStringLiteral(":馬連]に投票します。")), qPrintable(script_.confirms[0]));
+  QVERIFY2(script_.confirms[0].contains(QStringLiteral(":馬連]に投票します。")),
+           qPrintable(script_.confirms[0]));
   const auto files = std::distance(std::filesystem::directory_iterator(plugin.path() / "kaime"),
                                    std::filesystem::directory_iterator());
   QCOMPARE(files, 1);
   // no plug-in program in the folder: it does not start, and the user is told
-  QVERIFY(script_.informs.back().startsWith(QStringLiteral("投票プラグイン２の呼び出しでエラーが発生しました。")));
+  QVERIFY(script_.informs.back().startsWith(
+      QStringLiteral("投票プラグイン２の呼び出しでエラーが発生しました。")));
 }
 
 void BetPageTest::screenshots() {
@@ -302,8 +313,9 @@ void BetPageTest::screenshots() {
     for (int t = 0; t < 4; ++t) {
       QAbstractItemModel* model = Grid(grids[t])->model();
       for (int row = 0; row < model->rowCount(); ++row) {
-        const bool paid = model->index(row, bets::kCombCol).data(Qt::BackgroundRole).value<QColor>() ==
-                          QColor(255, 0, 255);
+        const bool paid =
+            model->index(row, bets::kCombCol).data(Qt::BackgroundRole).value<QColor>() ==
+            QColor(255, 0, 255);
         if (paid && model->rowCount() > best_rows) {
           best_item = item;
           best_tab = t;
@@ -321,7 +333,8 @@ void BetPageTest::screenshots() {
   QVERIFY(Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main_window.png")));
   Find<QTabWidget>("PageControl1")->setCurrentIndex(1);
   QTest::qWait(50);
-  QVERIFY(Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main_window_results.png")));
+  QVERIFY(
+      Window().grab().save(QString::fromUtf8(folder) + QStringLiteral("/main_window_results.png")));
 }
 
 QTEST_MAIN(BetPageTest)

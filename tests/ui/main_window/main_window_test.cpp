@@ -6,12 +6,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QStatusBar>
-#include <fstream>
 #include <QToolButton>
 #include <QtTest>
+#include <fstream>
 
 #include "bets/bet_table.h"
 #include "desktop_program.h"
@@ -134,9 +134,14 @@ void MainWindowTest::CheckAgainstEngine(int date_index, int item) {
 
   const app::RaceHeader& h = want.Header;
   const std::pair<const char*, const std::string*> header[] = {
-      {"Label1", &h.Label1}, {"Label2", &h.Label2}, {"Label3", &h.Label3},
-      {"Label4", &h.Label4}, {"Label6", &h.Label6}, {"Label7", &h.Label7},
-      {"BashoLabel", &h.BashoLabel}, {"RaceLabel", &h.RaceLabel},
+      {"Label1", &h.Label1},
+      {"Label2", &h.Label2},
+      {"Label3", &h.Label3},
+      {"Label4", &h.Label4},
+      {"Label6", &h.Label6},
+      {"Label7", &h.Label7},
+      {"BashoLabel", &h.BashoLabel},
+      {"RaceLabel", &h.RaceLabel},
       {"TFWtimeAsaLabel", &h.TFWtimeAsaLabel}};
   for (const auto& [name, text] : header) QCOMPARE(LabelText(name), Text(*text));
   const QColor panel = Find<QFrame>("Panel3")->palette().color(QPalette::Window);
@@ -173,8 +178,10 @@ void MainWindowTest::CheckAgainstEngine(int date_index, int item) {
     }
     QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("買い目"));
   }
-  QCOMPARE(LabelText("URCountLabel"), Text(want.Tables.Table(codes::BetType::UR).Summary().count.text));
-  QCOMPARE(LabelText("SRTTotalLabel"), Text(want.Tables.Table(codes::BetType::SRT).Summary().total.text));
+  QCOMPARE(LabelText("URCountLabel"),
+           Text(want.Tables.Table(codes::BetType::UR).Summary().count.text));
+  QCOMPARE(LabelText("SRTTotalLabel"),
+           Text(want.Tables.Table(codes::BetType::SRT).Summary().total.text));
 }
 
 void MainWindowTest::arrowKeysWalkThroughTheRaces() {
@@ -247,7 +254,10 @@ void MainWindowTest::logicMenuIsOneRadioGroupStoredInTheSettings() {
   a->trigger();
   QCOMPARE(program_->Session().Settings().KaimeOption(), 1);
 
-  struct Case { int stored; bool a_ticked; };
+  struct Case {
+    int stored;
+    bool a_ticked;
+  };
   for (const Case& c : {Case{2, false}, Case{3, true}, Case{1, true}}) {
     program_.reset();
     uitest::Reference(uitest::SampleHome()).session.Settings().SetKaimeOption(c.stored);

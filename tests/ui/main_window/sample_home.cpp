@@ -12,8 +12,7 @@ namespace uitest {
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder()
-    : path_(fs::temp_directory_path() /
-            ("quorvane-ui-" + std::to_string(std::random_device{}()))) {
+    : path_(fs::temp_directory_path() / ("quorvane-ui-" + std::to_string(std::random_device{}()))) {
   fs::create_directories(path_);
 }
 

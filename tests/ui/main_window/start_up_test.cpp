@@ -66,8 +66,9 @@ void StartUpTest::withoutAFeedFolderTheMessageShowsAndTheProgramEnds() {
   uitest::TempFolder home;
   QVERIFY(!Start(home.path()));
   QCOMPARE(script_.beeps, 1);
-  QCOMPARE(script_.informs, std::vector<QString>{QStringLiteral(
-      "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。")});
+  QCOMPARE(script_.informs,
+           std::vector<QString>{QStringLiteral(
+               "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。")});
   QVERIFY(QApplication::topLevelWidgets().isEmpty());
   QVERIFY(!fs::exists(home.path() / "Data"));  // it ended before anything was made
 }
@@ -77,7 +78,8 @@ void StartUpTest::aFirstStartPreparesTheFoldersTheLogAndThePlacement() {
   fs::create_directories(home.path() / "feed");
   auto program = Start(home.path());
   QVERIFY(program);
-  for (const char* folder : {"Data", "CHG", "Kaime"}) QVERIFY(fs::is_directory(home.path() / folder));
+  for (const char* folder : {"Data", "CHG", "Kaime"})
+    QVERIFY(fs::is_directory(home.path() / folder));
   std::ifstream log(home.path() / "ErrorLog.txt", std::ios::binary);
   std::vector<std::string> lines;
   for (std::string line; std::getline(log, line);) lines.push_back(line);
@@ -113,7 +115,8 @@ void StartUpTest::aFailedJVInitIsShownOnceWhenTheWindowFirstShows() {
   QVERIFY(script_.informs.empty());  // not before it shows
   program->Window().show();
   QCOMPARE(script_.informs.size(), size_t{1});
-  QVERIFY2(script_.informs[0].startsWith(QStringLiteral("JVInitエラー：")), qPrintable(script_.informs[0]));
+  QVERIFY2(script_.informs[0].startsWith(QStringLiteral("JVInitエラー：")),
+           qPrintable(script_.informs[0]));
   QVERIFY(script_.informs[0].size() > QStringLiteral("JVInitエラー：").size());
   QCOMPARE(script_.beeps, 0);  // a plain message box
   program->Window().hide();
