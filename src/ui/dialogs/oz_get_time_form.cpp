@@ -23,10 +23,9 @@ namespace {
 
 constexpr int kStakeDigits = 6;
 
+// Texts stay on one line: the dialog takes the width of the longest.
 QLabel* Text(const char* utf8, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(utf8), parent);
-  label->setWordWrap(true);
-  return label;
+  return new QLabel(QString::fromUtf8(utf8), parent);
 }
 
 QSpinBox* Field(const char* name, int low, int high, QWidget* parent) {

@@ -24,6 +24,8 @@ class GetDataFormTest : public QObject {
   void failureMidwayKeepsWhatWasRead();
   void cancelDuringTheReadLoop();
   void closingDuringTheReadLoopClosesAfterIt();
+  void closingDuringTheDownloadCancelsIt();
+  void jvLinkSettingsFailureIsShown();
   void nothingNewer();
   void screenshot();
 };

@@ -1,5 +1,6 @@
 #include "ui/dialogs/get_data_form.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
@@ -123,7 +124,11 @@ void GetDataFormTest::pullsTheFeedAndRebuildsTheDateList() {
   home.Child<QCheckBox>("FinalOdds")->setChecked(true);
   home.StartFrom(QDate(2024, 5, 1));
   // The download runs on the poll timer, so the window answers while it waits.
+  QCOMPARE(home.form->pull().phase(), Phase::kDownloading);
+  QVERIFY(QApplication::overrideCursor() != nullptr);
+  QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
   QTRY_VERIFY_WITH_TIMEOUT(home.Idle(), kPullTimeout);
+  QVERIFY(QApplication::overrideCursor() == nullptr);
 
   QCOMPARE(home.form->pull().outcome(), Outcome::kCompleted);
   QVERIFY(home.form->pull().DownloadCount() > 0);
@@ -229,6 +234,36 @@ void GetDataFormTest::closingDuringTheReadLoopClosesAfterIt() {
   std::string stamp;
   QCOMPARE(home.link.JVOpen("RACE", "20240501000000", 1, read_count, download_count, stamp), 0);
   home.link.JVClose();
+}
+
+void GetDataFormTest::closingDuringTheDownloadCancelsIt() {
+  Home home;
+  home.StartFrom(QDate(2024, 5, 1));
+  QTRY_VERIFY(home.Child<QProgressBar>("DownloadBar")->value() > 0);
+  QCOMPARE(home.form->pull().phase(), Phase::kDownloading);
+  home.form->reject();
+  QVERIFY(!home.form->isVisible());
+  QCOMPARE(home.closed, 1);
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+  QTest::qWait(50);  // the poll timer stays stopped
+  QCOMPARE(home.link.reads, 0);
+  QCOMPARE(home.DataFiles(".jvRA"), 0);
+  int read_count = 0, download_count = 0;
+  std::string stamp;
+  QCOMPARE(home.link.JVOpen("RACE", "20240501000000", 1, read_count, download_count, stamp), 0);
+  home.link.JVClose();
+}
+
+void GetDataFormTest::jvLinkSettingsFailureIsShown() {
+  Home home;
+  QTest::mouseClick(home.Child<QPushButton>("JVLinkSettingsButton"), Qt::LeftButton);
+  QCOMPARE(home.prompts.beeps, 0);
+  home.link.FailNext("JVSetUIProperties", -100);
+  QTest::mouseClick(home.Child<QPushButton>("JVLinkSettingsButton"), Qt::LeftButton);
+  QCOMPARE(home.prompts.beeps, 1);
+  QCOMPARE(home.prompts.informs,
+           QStringList(QString::fromUtf8("JVSetUIPropertiesエラー：") +
+                       home.Utf8(jvlink::ResultMessage("JVSetUIProperties", -100))));
 }
 
 void GetDataFormTest::nothingNewer() {
