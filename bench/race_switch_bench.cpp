@@ -19,10 +19,10 @@
 #include <random>
 #include <string>
 
-#include "app/clock.h"
-#include "app/silent_prompts.h"
+#include "platform/clock.h"
+#include "platform/silent_prompts.h"
 #include "desktop_program.h"
-#include "jvlink/feed/feed_writer.h"
+#include "samplefeed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 
@@ -49,7 +49,7 @@ struct Bench {
   Bench() {
     fs::remove_all(root);
     fs::create_directories(root / "home");
-    jvlink::feed::WriteFeed({root / "home" / "feed", 20240504, 21, 1, false});
+    samplefeed::WriteFeed({root / "home" / "feed", 20240504, 21, 1, false});
     Pull();
     prompts.UseScript(&script);
     program = ui::DesktopProgram::Start(root / "home", prompts);
@@ -75,10 +75,10 @@ struct Bench {
   }
 
   void Pull() {
-    app::FixedClock clock{{2024, 6, 1, 10, 0, 0}};
-    app::SilentPrompts silent;
-    app::ProcessLauncher launcher;
-    app::NoCompanionLocator companions;
+    platform::FixedClock clock{{2024, 6, 1, 10, 0, 0}};
+    platform::SilentPrompts silent;
+    platform::ProcessLauncher launcher;
+    platform::NoCompanionLocator companions;
     app::Session session(silent, clock, nullptr, launcher, companions, root / "home");
     session.Start();
     jvlink::FeedJVLink link(root / "home" / "feed", clock);

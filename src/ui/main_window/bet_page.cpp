@@ -11,7 +11,7 @@
 #include "bets/race_stakes.h"
 #include "grid_header.h"
 #include "guarded.h"
-#include "output/vote_export.h"
+#include "app/session_vote.h"
 #include "qt_text.h"
 #include "ui/widgets/number_edit.h"
 
@@ -167,9 +167,9 @@ QWidget* BetPage::BuildRunnerSide() {
   runner_grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   runner_grid_->setWordWrap(false);
   runner_grid_->setTextElideMode(Qt::ElideNone);
-  for (int col = 0; col < bets::kRunnerColumnCount; ++col) {
+  for (int col = 0; col < screens::kRunnerColumnCount; ++col) {
     runner_grid_->setColumnWidth(col,
-                                 app::RunnerHeadingOf(static_cast<bets::RunnerColumn>(col)).width);
+                                 screens::RunnerHeadingOf(static_cast<screens::RunnerColumn>(col)).width);
   }
   layout->addWidget(runner_grid_, 1);
   return side;
@@ -185,7 +185,7 @@ const store::RacePayouts& BetPage::Payouts() const {
 }
 
 void BetPage::Refresh() {
-  const app::RaceScreen& screen = session_.Screen;
+  const screens::RaceScreen& screen = session_.Screen;
   stake_->setText(FromSjis(screen.StakeField));
   ShowSplit();
   marks_->Show(screen.Marks, screen.Header);
@@ -220,10 +220,10 @@ void BetPage::PaintSummaries() {
   for (int t = 0; t < kTypes; ++t) {
     const codes::BetType type = bets::BetTables::kOrder[t];
     const bets::BetSummary& s = session_.Screen.Tables.Table(type).Summary();
-    const QColor background = ToQColor(bets::SummaryLabelBackground(type, active));
+    const QColor background = ToQColor(screens::SummaryLabelBackground(type, active));
     for (int c = 0; c < 4; ++c) {
       summary_[t][c]->setPanelColor(background);
-      summary_[t][c]->setTextColor(ToQColor(bets::LabelTextColour(SummaryOf(s, c).colour)));
+      summary_[t][c]->setTextColor(ToQColor(screens::LabelTextColour(SummaryOf(s, c).colour)));
     }
   }
 }
@@ -262,7 +262,7 @@ void BetPage::HeaderPressed(int type_index, int col) {
 
 void BetPage::Vote() {
   const codes::BetType type = bets::BetTables::kOrder[std::max(0, tabs_->currentIndex())];
-  Guarded(session_, [&] { output::VoteExport(session_, type); });
+  Guarded(session_, [&] { app::VoteExport(session_, type); });
 }
 
 }  // namespace ui

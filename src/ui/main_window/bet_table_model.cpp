@@ -1,6 +1,6 @@
 #include "bet_table_model.h"
 
-#include "bets/cell_colours.h"
+#include "screens/cell_colours.h"
 #include "qt_text.h"
 
 namespace ui {
@@ -30,7 +30,7 @@ QVariant BetTableModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: {
       static const store::RacePayouts kNoPayouts{};
       return ToQColor(
-          bets::CellColour(table_, row, index.column(), payouts_ ? *payouts_ : kNoPayouts));
+          screens::CellColour(table_, row, index.column(), payouts_ ? *payouts_ : kNoPayouts));
     }
     case Qt::ForegroundRole:
       return QColor(Qt::black);
@@ -46,7 +46,7 @@ QVariant BetTableModel::data(const QModelIndex& index, int role) const {
 QVariant BetTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
   if (role == Qt::DisplayRole) return FromSjis(table_.Cell(0, section));
-  if (role == Qt::BackgroundRole) return ToQColor(bets::kBetHeader);
+  if (role == Qt::BackgroundRole) return ToQColor(screens::kBetHeader);
   return {};
 }
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "app/session.h"
 #include "jvlink/feed_jv_link.h"
 #include "main_form.h"
@@ -49,9 +49,9 @@ class DesktopProgram {
  private:
   DesktopProgram() = default;
 
-  app::SystemClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::SystemClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   std::unique_ptr<jvlink::FeedJVLink> link_;
   std::unique_ptr<app::Session> session_;
   std::unique_ptr<TMainForm> window_;

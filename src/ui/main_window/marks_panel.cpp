@@ -14,7 +14,7 @@ QLabel* Caption(const QString& text, QWidget* parent) {
   return label;
 }
 
-void ShowMark(Label3D* label, const app::MarkLabel& mark) {
+void ShowMark(Label3D* label, const screens::MarkLabel& mark) {
   label->setText(FromSjis(mark.text));
   label->setPanelColor(ToQColor(mark.background));
   label->setTextColor(Qt::red);
@@ -65,11 +65,11 @@ Label3D* MarksPanel::Value(const char* name, int width) {
   label->setAlignment(Qt::AlignCenter);
   label->setBevel(Label3D::Bevel::kLowered);
   label->setMinimumWidth(width);
-  label->setPanelColor(ToQColor(bets::kInfoBackground));
+  label->setPanelColor(ToQColor(screens::kInfoBackground));
   return label;
 }
 
-void MarksPanel::Show(const app::RaceMarkLabels& marks, const app::RaceHeader& header) {
+void MarksPanel::Show(const screens::RaceMarkLabels& marks, const screens::RaceHeader& header) {
   ShowMark(ur_, marks.URTaishoLabel);
   ShowMark(ut_, marks.UTTaishoLabel);
   ShowMark(sr_, marks.SRTaishoLabel);

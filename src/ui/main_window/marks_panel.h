@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "app/race_screen.h"
+#include "screens/race_screen.h"
 #include "ui/widgets/label_3d.h"
 
 namespace ui {
@@ -14,7 +14,7 @@ namespace ui {
 class MarksPanel : public QFrame {
  public:
   explicit MarksPanel(QWidget* parent = nullptr);
-  void Show(const app::RaceMarkLabels& marks, const app::RaceHeader& header);
+  void Show(const screens::RaceMarkLabels& marks, const screens::RaceHeader& header);
 
  private:
   Label3D* Value(const char* name, int width);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace ui {
 
@@ -19,7 +19,7 @@ namespace ui {
 ///
 /// Tests script it instead of answering real boxes: with a Script set, no box opens;
 /// every information is noted and every question answered from the script (then No).
-class QtPrompts : public app::UserPrompts {
+class QtPrompts : public platform::UserPrompts {
  public:
   struct Script {
     std::vector<QString> informs;

@@ -7,7 +7,7 @@ namespace ui {
 
 std::string Sj(const char* utf8) { return codes::Utf8ToSjis(utf8); }
 
-QColor ToQColor(bets::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+QColor ToQColor(screens::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 QFont FixedFont(int pixel_size, bool bold) {
   QFont font(QStringLiteral("IPAGothic"));

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "bets/cell_colours.h"
+#include "screens/cell_colours.h"
 #include "ui/widgets/sjis_text.h"
 
 namespace ui {
@@ -16,7 +16,7 @@ namespace ui {
 /// A UTF-8 literal of this program in Shift-JIS (for texts handed to the core).
 std::string Sj(const char* utf8);
 
-QColor ToQColor(bets::Rgb rgb);
+QColor ToQColor(screens::Rgb rgb);
 
 /// The fixed-pitch Japanese face of the grids and labels, in which a half-width character
 /// is exactly half a full-width one, so that the fixed-width texts line up.

@@ -53,13 +53,13 @@ QLabel* RaceHeaderPanel::AddLabel(const char* name) {
   return label;
 }
 
-void RaceHeaderPanel::Show(const app::RaceHeader& header) {
+void RaceHeaderPanel::Show(const screens::RaceHeader& header) {
   const std::string* texts[6] = {&header.Label1, &header.Label2, &header.Label3,
                                  &header.Label4, &header.Label6, &header.Label7};
   for (int i = 0; i < 6; ++i) lines_[i]->setText(FromSjis(*texts[i]));
   basho_->setText(FromSjis(header.BashoLabel));
   race_->setText(FromSjis(header.RaceLabel));
-  Paint(this, header.Panel3 == app::PanelColour::Green ? kTurf : kDirt, Qt::white);
+  Paint(this, header.Panel3 == screens::PanelColour::Green ? kTurf : kDirt, Qt::white);
 }
 
 void RaceHeaderPanel::Clear() {

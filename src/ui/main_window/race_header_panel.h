@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "app/race_screen.h"
+#include "screens/race_screen.h"
 
 namespace ui {
 
@@ -12,7 +12,7 @@ namespace ui {
 class RaceHeaderPanel : public QFrame {
  public:
   explicit RaceHeaderPanel(QWidget* parent = nullptr);
-  void Show(const app::RaceHeader& header);
+  void Show(const screens::RaceHeader& header);
   /// Nothing shown (no race).
   void Clear();
 

@@ -4,7 +4,7 @@
 
 namespace ui {
 
-ResultPageModel::ResultPageModel(const app::ResultPage& page, QObject* parent)
+ResultPageModel::ResultPageModel(const screens::ResultPage& page, QObject* parent)
     : QAbstractTableModel(parent), page_(page) {}
 
 void ResultPageModel::Reload() {
@@ -13,7 +13,7 @@ void ResultPageModel::Reload() {
 }
 
 int ResultPageModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(app::kResultBetTypes.size()) * 3;
+  return parent.isValid() ? 0 : static_cast<int>(screens::kResultBetTypes.size()) * 3;
 }
 
 int ResultPageModel::columnCount(const QModelIndex& parent) const {
@@ -23,14 +23,14 @@ int ResultPageModel::columnCount(const QModelIndex& parent) const {
 QString ResultPageModel::CellText(int row, int col) const {
   static const QString kCaptions[3] = {QStringLiteral("結果："), QStringLiteral("人気："),
                                        QStringLiteral("配当：")};
-  const codes::BetType type = app::kResultBetTypes.at(static_cast<size_t>(row / 3));
+  const codes::BetType type = screens::kResultBetTypes.at(static_cast<size_t>(row / 3));
   const int line = row % 3;
-  if (col == 0) return line == 0 ? FromSjis(app::ResultBetName(type)) : QString();
+  if (col == 0) return line == 0 ? FromSjis(screens::ResultBetName(type)) : QString();
   if (col == 1) return kCaptions[line];
   const auto& columns = page_.Columns(type);
   const auto entry = static_cast<size_t>(col - kFirstEntryCol);
   if (entry >= columns.size()) return {};
-  const app::ResultColumn& c = columns[entry];
+  const screens::ResultColumn& c = columns[entry];
   return FromSjis(line == 0 ? c.Result : line == 1 ? c.Popularity : c.Payout);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "app/result_page.h"
+#include "screens/result_page.h"
 
 namespace ui {
 
@@ -14,7 +14,7 @@ class ResultPageModel : public QAbstractTableModel {
   static constexpr int kEntryCols = 7;
   static constexpr int kFirstEntryCol = 2;
 
-  ResultPageModel(const app::ResultPage& page, QObject* parent = nullptr);
+  ResultPageModel(const screens::ResultPage& page, QObject* parent = nullptr);
   void Reload();
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -23,7 +23,7 @@ class ResultPageModel : public QAbstractTableModel {
 
  private:
   QString CellText(int row, int col) const;
-  const app::ResultPage& page_;
+  const screens::ResultPage& page_;
 };
 
 }  // namespace ui

@@ -1,11 +1,11 @@
 #include "runner_grid_model.h"
 
-#include "bets/cell_colours.h"
+#include "screens/cell_colours.h"
 #include "qt_text.h"
 
 namespace ui {
 
-RunnerGridModel::RunnerGridModel(const app::RunnerGrid& grid, QObject* parent)
+RunnerGridModel::RunnerGridModel(const screens::RunnerGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid) {}
 
 void RunnerGridModel::Reload() {
@@ -18,16 +18,16 @@ int RunnerGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RunnerGridModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : bets::kRunnerColumnCount;
+  return parent.isValid() ? 0 : screens::kRunnerColumnCount;
 }
 
 QVariant RunnerGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
   const int row = index.row() + 1;
-  const auto col = static_cast<bets::RunnerColumn>(index.column());
+  const auto col = static_cast<screens::RunnerColumn>(index.column());
   if (role == Qt::DisplayRole) return FromSjis(grid_.Cell(row, col));
   if (!work_) return {};
-  const bets::CellStyle style = app::RunnerGridCellStyle(grid_, row, col, *work_);
+  const screens::CellStyle style = screens::RunnerGridCellStyle(grid_, row, col, *work_);
   switch (role) {
     case Qt::BackgroundRole:
       return ToQColor(style.background);
@@ -37,7 +37,7 @@ QVariant RunnerGridModel::data(const QModelIndex& index, int role) const {
       return FixedFont(13, style.bold);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::Alignment(
-          (style.alignment == bets::Alignment::Left ? Qt::AlignLeft : Qt::AlignHCenter) |
+          (style.alignment == screens::Alignment::Left ? Qt::AlignLeft : Qt::AlignHCenter) |
           Qt::AlignTop));
     default:
       return {};
@@ -46,14 +46,14 @@ QVariant RunnerGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant RunnerGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
-  const app::RunnerHeading& heading =
-      app::RunnerHeadingOf(static_cast<bets::RunnerColumn>(section));
+  const screens::RunnerHeading& heading =
+      screens::RunnerHeadingOf(static_cast<screens::RunnerColumn>(section));
   if (role == Qt::DisplayRole) {
     QString text = FromSjis(heading.line1);
     if (!heading.line2.empty()) text += QLatin1Char('\n') + FromSjis(heading.line2);
     return text;
   }
-  if (role == Qt::BackgroundRole) return ToQColor(bets::kRunnerHeading);
+  if (role == Qt::BackgroundRole) return ToQColor(screens::kRunnerHeading);
   return {};
 }
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "app/runner_grid.h"
+#include "screens/runner_grid.h"
 #include "store/race_day.h"
 
 namespace ui {
@@ -12,7 +12,7 @@ namespace ui {
 /// alignment come from the core's cell styles for the race shown.
 class RunnerGridModel : public QAbstractTableModel {
  public:
-  RunnerGridModel(const app::RunnerGrid& grid, QObject* parent = nullptr);
+  RunnerGridModel(const screens::RunnerGrid& grid, QObject* parent = nullptr);
 
   /// The working block of the race shown (its trio/trifecta mark and win order).
   void SetWork(const store::RaceWork* work) { work_ = work; }
@@ -24,7 +24,7 @@ class RunnerGridModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  const app::RunnerGrid& grid_;
+  const screens::RunnerGrid& grid_;
   const store::RaceWork* work_ = nullptr;
 };
 

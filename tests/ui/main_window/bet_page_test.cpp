@@ -255,7 +255,7 @@ void BetPageTest::paidCombinationsAreMagentaAndResultsLightCyan() {
   }
   QVERIFY2(found, "no race of the day shows a paid bet");
   QAbstractItemModel* runners = Grid("StringGrid26")->model();
-  const int finish = static_cast<int>(bets::RunnerColumn::Finish);
+  const int finish = static_cast<int>(screens::RunnerColumn::Finish);
   for (int row = 0; row < runners->rowCount(); ++row) {
     const QModelIndex cell = runners->index(row, finish);
     QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(162, 255, 255));

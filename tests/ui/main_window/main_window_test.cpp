@@ -130,9 +130,9 @@ void MainWindowTest::clickedRacesShowWhatTheEngineComputes() {
 void MainWindowTest::CheckAgainstEngine(int date_index, int item) {
   uitest::Reference ref(uitest::SampleHome());
   ref.Show(program_->Session().DateCombo.Items[static_cast<size_t>(date_index)], item);
-  const app::RaceScreen& want = ref.session.Screen;
+  const screens::RaceScreen& want = ref.session.Screen;
 
-  const app::RaceHeader& h = want.Header;
+  const screens::RaceHeader& h = want.Header;
   const std::pair<const char*, const std::string*> header[] = {
       {"Label1", &h.Label1},
       {"Label2", &h.Label2},
@@ -145,9 +145,9 @@ void MainWindowTest::CheckAgainstEngine(int date_index, int item) {
       {"TFWtimeAsaLabel", &h.TFWtimeAsaLabel}};
   for (const auto& [name, text] : header) QCOMPARE(LabelText(name), Text(*text));
   const QColor panel = Find<QFrame>("Panel3")->palette().color(QPalette::Window);
-  QCOMPARE(panel, h.Panel3 == app::PanelColour::Green ? QColor(0, 128, 0) : QColor(128, 0, 0));
+  QCOMPARE(panel, h.Panel3 == screens::PanelColour::Green ? QColor(0, 128, 0) : QColor(128, 0, 0));
 
-  const app::RaceMarkLabels& m = want.Marks;
+  const screens::RaceMarkLabels& m = want.Marks;
   QCOMPARE(LabelText("URTaishoLabel"), Text(m.URTaishoLabel.text));
   QCOMPARE(LabelText("UTTaishoLabel"), Text(m.UTTaishoLabel.text));
   QCOMPARE(LabelText("SRTaishoLabel"), Text(m.SRTaishoLabel.text));
@@ -161,9 +161,9 @@ void MainWindowTest::CheckAgainstEngine(int date_index, int item) {
   QAbstractItemModel* runners = Find<QTableView>("StringGrid26")->model();
   QCOMPARE(runners->rowCount(), want.Runners.RowCount() - 1);
   for (int row = 1; row < want.Runners.RowCount(); ++row) {
-    for (int col = 0; col < bets::kRunnerColumnCount; ++col) {
+    for (int col = 0; col < screens::kRunnerColumnCount; ++col) {
       QCOMPARE(runners->index(row - 1, col).data().toString(),
-               Text(want.Runners.Cell(row, static_cast<bets::RunnerColumn>(col))));
+               Text(want.Runners.Cell(row, static_cast<screens::RunnerColumn>(col))));
     }
   }
   const char* grids[4] = {"URGrid", "UTGrid", "SRFGrid", "SRTGrid"};

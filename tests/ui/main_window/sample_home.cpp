@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "codes/cp932.h"
-#include "jvlink/feed/feed_writer.h"
+#include "samplefeed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
 
@@ -46,7 +46,7 @@ const fs::path& SampleHome() {
   static const fs::path home = [] {
     const fs::path h = folder.path() / "home";
     fs::create_directories(h);
-    jvlink::feed::WriteFeed({h / "feed", 20240504, 9, 1, false});
+    samplefeed::WriteFeed({h / "feed", 20240504, 9, 1, false});
     PullInto(h);
     return h;
   }();

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <string>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 #include "app/session.h"
-#include "app/silent_prompts.h"
+#include "platform/silent_prompts.h"
 
 namespace uitest {
 
@@ -37,10 +37,10 @@ struct Reference {
   /// Loads the day and shows race-list item `item`.
   void Show(const std::string& day, int item);
 
-  app::FixedClock clock{{2024, 6, 1, 10, 0, 0}};
-  app::SilentPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::FixedClock clock{{2024, 6, 1, 10, 0, 0}};
+  platform::SilentPrompts prompts;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   app::Session session;
 };
 

@@ -14,7 +14,7 @@
 
 #include "desktop_program.h"
 #include "dialog_commands.h"
-#include "jvlink/feed/feed_writer.h"
+#include "samplefeed/feed_writer.h"
 #include "sample_home.h"
 #include "ui/dialogs/get_data_form.h"
 
@@ -190,7 +190,7 @@ void StartUpTest::theSettingsDialogOKedStoresAStakeOf50As100() {
 
 void StartUpTest::aPullThroughTheDialogFillsTheDateList() {
   uitest::TempFolder home;
-  jvlink::feed::WriteFeed({home.path() / "feed", 20240504, 2, 1, false});
+  samplefeed::WriteFeed({home.path() / "feed", 20240504, 2, 1, false});
   auto program = Start(home.path());
   program->Window().show();
   auto* dates = program->Window().findChild<QComboBox*>(QStringLiteral("DateCombo"));
