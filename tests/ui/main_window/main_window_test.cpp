@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "app/show_race.h"
 #include "bets/bet_table.h"
 #include "desktop_program.h"
 #include "qt_prompts.h"
@@ -86,6 +87,7 @@ class MainWindowTest : public QObject {
   void aDamagedDayIsRefusedAndTheWindowKeepsItsDay();
   void logicMenuIsOneRadioGroupStoredInTheSettings();
   void hintsOfTheCommandsGoToTheStatusLine();
+  void nextRaceSelectsTheNearestPostTimeOfToday();
 };
 
 void MainWindowTest::captionTitleAndDateListAtStart() {
@@ -277,6 +279,33 @@ void MainWindowTest::hintsOfTheCommandsGoToTheStatusLine() {
   QCOMPARE(Window().statusBar()->currentMessage(), QStringLiteral("本ソフトを終了します"));
   prompts_.SetStatus("", ui::Sj("ﾚｰｽ情報データ取得中"));
   QCOMPARE(LabelText("StatusLabel"), QStringLiteral("ﾚｰｽ情報データ取得中"));
+}
+
+void MainWindowTest::nextRaceSelectsTheNearestPostTimeOfToday() {
+  // the program's clock starts at 10:40 on the first day of the sample feed
+  program_.reset();
+  qputenv("QUORVANE_NOW", "2024/05/04 10:40:00");
+  program_ = ui::DesktopProgram::Start(uitest::SampleHome(), prompts_);
+  qunsetenv("QUORVANE_NOW");
+  QVERIFY(program_);
+  Window().show();
+  const auto& items = program_->Session().DateCombo.Items;
+  const std::string today = ui::Sj("2024年05月04日");
+  const int index = static_cast<int>(std::find(items.begin(), items.end(), today) - items.begin());
+  QVERIFY(index < static_cast<int>(items.size()));
+  PickDate(index);
+
+  uitest::Reference ref(uitest::SampleHome());
+  ref.clock.Set({2024, 5, 4, 10, 40, 0});
+  ref.Show(today, 0);
+  QVERIFY(app::NextRace(ref.session));
+  QVERIFY(ref.session.DatList.ItemIndex > 0);
+
+  QAction* next = Window().findChild<QAction*>(QStringLiteral("NextRaceBtn"));
+  QCOMPARE(next->text(), QStringLiteral("直前ﾚｰｽ"));
+  next->trigger();
+  QCOMPARE(Find<QListWidget>("DatList")->currentRow(), ref.session.DatList.ItemIndex);
+  QCOMPARE(LabelText("Label1"), Text(ref.session.Screen.Header.Label1));
 }
 
 QTEST_MAIN(MainWindowTest)
