@@ -38,7 +38,7 @@ QString FolderChoiceCaption(FolderChoice choice) {
 }
 
 bool ChooseFolder(FolderChoice choice, app::Settings& settings, const std::string& program_folder,
-                  app::UserPrompts& prompts, const FolderAsker& ask) {
+                  platform::UserPrompts& prompts, const FolderAsker& ask) {
   const FolderChoiceRow& row = RowOf(choice);
   try {
     // The key holds Shift-JIS; the folder is a name of this file system.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/settings.h"
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 class QWidget;
 
@@ -36,7 +36,7 @@ using FolderAsker =
 ///   ChooseFolder(FolderChoice::kTimeSeries, session.Settings(), program_folder, prompts,
 ///                PickerAsker(this));
 bool ChooseFolder(FolderChoice choice, app::Settings& settings, const std::string& program_folder,
-                  app::UserPrompts& prompts, const FolderAsker& ask);
+                  platform::UserPrompts& prompts, const FolderAsker& ask);
 
 /// The folder picker, modal over `parent`.
 FolderAsker PickerAsker(QWidget* parent);

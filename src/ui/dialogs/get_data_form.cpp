@@ -36,7 +36,7 @@ std::string MessageOf(const std::exception& error) { return SjisMessage(error.wh
 // that the status label can keep both once the pull has stopped.
 class PullPrompts : public ScreenPrompts {
  public:
-  explicit PullPrompts(app::UserPrompts& messages) : ScreenPrompts(messages) {}
+  explicit PullPrompts(platform::UserPrompts& messages) : ScreenPrompts(messages) {}
 
   void Beep() override {
     beeped_ = true;
@@ -65,8 +65,9 @@ class PullPrompts : public ScreenPrompts {
   bool beeped_ = false;
 };
 
-TGetDataForm::TGetDataForm(jvlink::JVLink& jv, app::UserPrompts& prompts, app::Settings& settings,
-                           const app::Clock& clock, store::RecordStore& store, QWidget* parent)
+TGetDataForm::TGetDataForm(jvlink::JVLink& jv, platform::UserPrompts& prompts,
+                           app::Settings& settings, const platform::Clock& clock,
+                           store::RecordStore& store, QWidget* parent)
     : QDialog(parent), prompts_(std::make_unique<PullPrompts>(prompts)) {
   setObjectName("TGetDataForm");
   setWindowTitle(QString::fromUtf8(kCaption));
@@ -78,7 +79,7 @@ TGetDataForm::TGetDataForm(jvlink::JVLink& jv, app::UserPrompts& prompts, app::S
 
   pull_ = std::make_unique<jvlink::StoredPull>(jv, *prompts_, settings, clock, store);
   pull_->SetOnClosed([this] { PullClosed(); });
-  const app::LocalTime start = pull_->StartMoment();
+  const platform::LocalTime start = pull_->StartMoment();
   start_date_->setDate(QDate(start.year, start.month, start.day));
 
   poll_timer_.setObjectName("PollTimer");
@@ -154,7 +155,7 @@ void TGetDataForm::BuildControls() {
 
 void TGetDataForm::DateChanged() {
   // The picker holds the day; the time of day of the start moment stays.
-  app::LocalTime moment = pull_->StartMoment();
+  platform::LocalTime moment = pull_->StartMoment();
   const QDate date = start_date_->date();
   moment.year = date.year();
   moment.month = date.month();
@@ -209,7 +210,7 @@ void TGetDataForm::AfterStep() {
   if (idle) {
     SetBusy(false);
     ShowOutcome();
-    const app::LocalTime start = pull_->StartMoment();
+    const platform::LocalTime start = pull_->StartMoment();
     start_date_->setDate(QDate(start.year, start.month, start.day));
   }
   start_->setEnabled(idle);

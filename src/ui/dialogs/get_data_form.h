@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 
-#include "app/clock.h"
 #include "app/settings.h"
-#include "app/user_prompts.h"
 #include "jvlink/jv_link.h"
 #include "jvlink/stored_pull.h"
+#include "platform/clock.h"
+#include "platform/user_prompts.h"
 #include "store/record_store.h"
 
 class QCheckBox;
@@ -43,8 +43,8 @@ class TGetDataForm : public QDialog {
   Q_OBJECT
 
  public:
-  TGetDataForm(jvlink::JVLink& jv, app::UserPrompts& prompts, app::Settings& settings,
-               const app::Clock& clock, store::RecordStore& store, QWidget* parent = nullptr);
+  TGetDataForm(jvlink::JVLink& jv, platform::UserPrompts& prompts, app::Settings& settings,
+               const platform::Clock& clock, store::RecordStore& store, QWidget* parent = nullptr);
   ~TGetDataForm() override;
 
   /// Runs once when the dialog closes, however it closes: the date list is rebuilt there.

@@ -8,7 +8,7 @@
 namespace ui {
 
 bool OpenManual(const std::filesystem::path& program_folder, const std::string& viewer,
-                app::Launcher& launcher, app::UserPrompts& prompts) {
+                platform::Launcher& launcher, platform::UserPrompts& prompts) {
   const std::filesystem::path manual = program_folder / kManualFileName;
   std::error_code error;
   if (!std::filesystem::is_regular_file(manual, error)) {

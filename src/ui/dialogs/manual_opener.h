@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/launcher.h"
-#include "app/user_prompts.h"
+#include "platform/launcher.h"
+#include "platform/user_prompts.h"
 
 namespace ui {
 
@@ -17,7 +17,7 @@ inline constexpr const char* kManualFileName = "Quorvane.pdf";
 /// a viewer that does not start: beep and "使用解説書[Quorvane.pdf]を開けません。".
 /// True when the viewer was started.
 bool OpenManual(const std::filesystem::path& program_folder, const std::string& viewer,
-                app::Launcher& launcher, app::UserPrompts& prompts);
+                platform::Launcher& launcher, platform::UserPrompts& prompts);
 
 /// The document viewer of this desktop (xdg-open found on the PATH); empty when none.
 std::string DocumentViewer();

@@ -50,7 +50,8 @@ constexpr int kOneClickMinutes[] = {15, 30, 40};
 
 }  // namespace
 
-TOzGetTimeForm::TOzGetTimeForm(app::Settings& settings, app::UserPrompts& prompts, QWidget* parent)
+TOzGetTimeForm::TOzGetTimeForm(app::Settings& settings, platform::UserPrompts& prompts,
+                               QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts) {
   setObjectName("TOzGetTimeForm");
   setWindowTitle(QString::fromUtf8("各種設定"));

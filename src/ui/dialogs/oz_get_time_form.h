@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/settings.h"
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 class QSpinBox;
 
@@ -29,7 +29,8 @@ class TOzGetTimeForm : public QDialog {
   Q_OBJECT
 
  public:
-  TOzGetTimeForm(app::Settings& settings, app::UserPrompts& prompts, QWidget* parent = nullptr);
+  TOzGetTimeForm(app::Settings& settings, platform::UserPrompts& prompts,
+                 QWidget* parent = nullptr);
   /// Writes the dialog's position to `OzGetTimeFormlocate`.
   ~TOzGetTimeForm() override;
 
@@ -43,7 +44,7 @@ class TOzGetTimeForm : public QDialog {
   void PlaceFromSettings();
 
   app::Settings& settings_;
-  app::UserPrompts& prompts_;
+  platform::UserPrompts& prompts_;
   int auto_oz_get_ = 10;  ///< held unchanged and written back on OK
   QSpinBox* hour_ = nullptr;
   QSpinBox* minute_ = nullptr;

@@ -24,7 +24,7 @@
 namespace {
 
 // Widest a picture is drawn, in the document's pixels (the text width of the page).
-constexpr double kMostPictureWidth = 560.0;
+constexpr double kMostPictureWidth = 640.0;
 const char* const kFontFamily = "IPAGothic";
 
 // The pictures the text names, by name, and the text without the lines whose picture

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 class QLabel;
 class QProgressBar;
@@ -16,7 +16,7 @@ namespace ui {
 /// name: a system beep, an information box with OK, a Yes/No question. Status texts
 /// and bars named by the core have no place here and are dropped; ProcessEvents lets
 /// Qt's pending events run.
-class MessageBoxPrompts : public app::UserPrompts {
+class MessageBoxPrompts : public platform::UserPrompts {
  public:
   explicit MessageBoxPrompts(QWidget* parent) : parent_(parent) {}
   void Beep() override;
@@ -34,9 +34,9 @@ class MessageBoxPrompts : public app::UserPrompts {
 /// reach the label or bar bound to their name (others go on to `messages`); beeps,
 /// information dialogs and questions go to `messages`; ProcessEvents lets Qt's
 /// pending events run, so a long loop keeps the window responsive.
-class ScreenPrompts : public app::UserPrompts {
+class ScreenPrompts : public platform::UserPrompts {
  public:
-  explicit ScreenPrompts(app::UserPrompts& messages) : messages_(messages) {}
+  explicit ScreenPrompts(platform::UserPrompts& messages) : messages_(messages) {}
 
   void BindLabel(const std::string& where, QLabel* label);
   void BindBar(const std::string& where, QProgressBar* bar);
@@ -49,7 +49,7 @@ class ScreenPrompts : public app::UserPrompts {
   void ProcessEvents() override;
 
  private:
-  app::UserPrompts& messages_;
+  platform::UserPrompts& messages_;
   std::map<std::string, QPointer<QLabel>> labels_;
   std::map<std::string, QPointer<QProgressBar>> bars_;
 };

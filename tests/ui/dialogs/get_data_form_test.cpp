@@ -14,14 +14,14 @@
 #include <functional>
 #include <memory>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
 #include "app/session.h"
 #include "dialogs_tests.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/result_message.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
+#include "samplefeed/feed_writer.h"
 #include "scripted_prompts.h"
 #include "ui/widgets/sjis_text.h"
 
@@ -59,10 +59,10 @@ class HookedLink : public jvlink::FeedJVLink {
 // A program folder with its session, as the main window holds them, and the dialog.
 struct Home {
   QTemporaryDir dir;
-  app::FixedClock clock{{2024, 5, 13, 10, 0, 0}};
+  platform::FixedClock clock{{2024, 5, 13, 10, 0, 0}};
   uitest::ScriptedPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   HookedLink link{FeedFolder(), clock};
   app::Session session{prompts, clock, &link, launcher, companions, dir.path().toStdString()};
   int closed = 0;
@@ -102,12 +102,12 @@ struct Home {
 
 void GetDataFormTest::initTestCase() {
   g_feed_dir = new QTemporaryDir;
-  jvlink::feed::FeedOptions feed;
+  samplefeed::FeedOptions feed;
   feed.out = FeedFolder();
   feed.from = 20240504;
   feed.days = 8;
   feed.seed = 11;
-  QVERIFY(jvlink::feed::WriteFeed(feed).race_days >= 2);
+  QVERIFY(samplefeed::WriteFeed(feed).race_days >= 2);
 }
 
 void GetDataFormTest::cleanupTestCase() {

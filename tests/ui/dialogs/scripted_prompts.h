@@ -5,14 +5,14 @@
 #include <deque>
 #include <string>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace uitest {
 
 /// Prompts that show nothing and remember everything (texts in UTF-8 QStrings),
 /// answer questions from a script (Yes once it runs out), and let Qt's events run
 /// when asked, as the program's prompts do.
-class ScriptedPrompts : public app::UserPrompts {
+class ScriptedPrompts : public platform::UserPrompts {
  public:
   void Beep() override { ++beeps; }
   void Inform(const std::string& text) override;

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/launcher.h"
 #include "app/settings.h"
 #include "codes/cp932.h"
 #include "dialogs_tests.h"
+#include "platform/launcher.h"
 #include "scripted_prompts.h"
 #include "ui/dialogs/folder_choices.h"
 #include "ui/dialogs/manual_opener.h"
@@ -21,7 +21,7 @@
 namespace {
 
 // Remembers what it was asked to start; starts nothing.
-class RecordingLauncher : public app::Launcher {
+class RecordingLauncher : public platform::Launcher {
  public:
   bool Open(const std::string& program, const std::string& parameter) override {
     programs.push_back(program);

@@ -11,7 +11,7 @@
 namespace {
 
 // Remembers what reaches it.
-class Messages : public app::UserPrompts {
+class Messages : public platform::UserPrompts {
  public:
   void Beep() override { ++beeps; }
   void Inform(const std::string& text) override { informs.push_back(text); }
