@@ -128,7 +128,11 @@ void TGetDataForm::BuildControls() {
   cancel_->setEnabled(false);
   settings_ = new QPushButton(QString::fromUtf8("JV-Link設定"), this);
   settings_->setObjectName("JVLinkSettingsButton");
+  LayOut(note);
+}
 
+void TGetDataForm::LayOut(QLabel* note) {
+  auto label = [this](const char* text) { return new QLabel(QString::fromUtf8(text), this); };
   auto* grid = new QGridLayout;
   grid->addWidget(label("取得開始日付"), 0, 0);
   grid->addWidget(start_date_, 0, 1);

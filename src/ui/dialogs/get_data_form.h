@@ -62,6 +62,7 @@ class TGetDataForm : public QDialog {
 
  private:
   void BuildControls();
+  void LayOut(QLabel* note);
   void StartClicked();
   void CancelClicked();
   void SettingsClicked();
