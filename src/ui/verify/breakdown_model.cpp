@@ -3,7 +3,7 @@
 #include <QBrush>
 #include <QColor>
 
-#include "ui/verify/sjis_text.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace ui::verify {
 namespace {

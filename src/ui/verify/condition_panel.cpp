@@ -7,7 +7,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 
-#include "ui/verify/sjis_text.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace ui::verify {
 namespace {

@@ -10,7 +10,7 @@
 #include <exception>
 
 #include "app/session.h"
-#include "ui/verify/sjis_text.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace ui::verify {
 namespace {

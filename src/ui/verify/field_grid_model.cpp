@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "ui/verify/sjis_text.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace ui::verify {
 

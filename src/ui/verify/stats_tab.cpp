@@ -15,7 +15,7 @@
 #include "ui/verify/breakdown_model.h"
 #include "ui/verify/condition_panel.h"
 #include "ui/verify/field_grid_model.h"
-#include "ui/verify/sjis_text.h"
+#include "ui/widgets/sjis_text.h"
 #include "ui/verify/stats_chart.h"
 
 namespace ui::verify {
