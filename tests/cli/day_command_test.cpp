@@ -57,26 +57,12 @@ TEST_F(DayCommandTest, TheMarksAreThoseOfTheAnalysisAfterTheLoad) {
   EXPECT_NE(run.out.find(R"({"slot":0,"OzAve123":3.5,)"), std::string::npos) << run.out;
 }
 
-TEST_F(DayCommandTest, AMissingDayPrintsTheMessageAndFails) {
-  CliRun run = RunCli(home_, "day --day 2024年05月19日 --json");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "データ作成が未完了のようです。\n");
-}
-
 TEST_F(DayCommandTest, ABadDayFilePrintsWhatIsWrongAndFails) {
   testsupport::WriteFileBytes(store_.DataFolder() / "2024年05月12日.jvRA", std::string(100, ' '));
   CliRun run = RunCli(home_, "day --day 2024年05月12日 --json");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("2024年05月12日.jvRA"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("ends inside the record"), std::string::npos) << run.err;
-}
-
-TEST_F(DayCommandTest, ADateThatIsNoDayPrefixIsAUsageError) {
-  for (const char* day : {"20240518", "../x", "2024年05月18"}) {
-    CliRun run = RunCli(home_, std::string("day --day '") + day + "' --json");
-    EXPECT_EQ(run.status, 2) << day;
-  }
 }
 
 }  // namespace

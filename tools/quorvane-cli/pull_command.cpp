@@ -82,7 +82,11 @@ int RunPull(const CliArgs& args) {
   if (!jvlink::FeedJVLink::IsInstalled(feed)) {
     std::cerr << codes::SjisToUtf8(
                      codes::Sj("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
-              << " (" << feed.string() << ")\n";
+              << " (" << feed.string() << ")\n"
+              << "No feed folder at " << feed.string()
+              << ". Give the feed with --feed FEED, or write a sample one there: "
+                 "quorvane-cli feed --out "
+              << feed.string() << " --from 20240401 --days 60\n";
     return 1;
   }
   app::SystemClock link_clock;
