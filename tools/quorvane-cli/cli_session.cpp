@@ -1,5 +1,6 @@
 #include "cli_session.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "codes/cp932.h"
@@ -37,6 +38,10 @@ void CliSession::ReportMissingDay(const DayArgument& day, int today) const {
   const int wanted = WantedDay(day, today);
   if (wanted == 0) {
     std::cerr << "No stored day is before today (" << DayPrefixUtf8(today) << ").\n";
+    if (std::find(stored.begin(), stored.end(), today) != stored.end()) {
+      std::cerr << "Today is stored, its races still running: --day today shows it.\n";
+      return;
+    }
   } else {
     std::cerr << DayPrefixUtf8(wanted) << " is not a stored race day.\n";
   }
