@@ -133,4 +133,24 @@ TEST(HelpTest, TheReferenceInDocsIsTheHelpText) {
   }
 }
 
+
+// A command added to the CLI without being added to kCommands fails here, so every
+// command gets its help checked.
+TEST(HelpTest, TheTestKnowsEveryCommandTheHelpLists) {
+  testsupport::TempDir dir;
+  const std::string out = RunCli(dir, "help").out;
+  const size_t begin = out.find("COMMANDS\n") + 9;
+  const std::string section = out.substr(begin, out.find("\n\n", begin) - begin);
+  std::string expected;
+  for (const char* command : kCommands) expected += std::string(command) + ",";
+  std::string listed;
+  for (size_t at = 0; at < section.size(); at = section.find('\n', at) + 1) {
+    const size_t name_end = section.find(' ', at + 2);
+    const std::string name = section.substr(at + 2, name_end - at - 2);
+    if (name != "help") listed += name + ",";
+    if (section.find('\n', at) == std::string::npos) break;
+  }
+  EXPECT_EQ(listed, expected);
+}
+
 }  // namespace

@@ -10,6 +10,7 @@ namespace {
 // clang-format off
 const Command kCommands[] = {
   {"feed", RunFeed, true,
+   "writes a sample feed to pull from",
    "feed --out FEED --from DATE --days N [--seed S] [--today]",
    "Writes a sample feed into the folder FEED: the stored data of N calendar days from\n"
    "DATE on (race days are Saturdays and Sundays), the real-time data and the\n"
@@ -23,6 +24,7 @@ const Command kCommands[] = {
    "A summary line on standard error (race days, races, files, size)."},
 
   {"pull", RunPull, true,
+   "the data pull: files the feed's race days into DIR/Data",
    "pull [--from \"yyyy/mm/dd hh:nn:ss\"] [--final-odds] [--feed FEED]",
    "The data pull (\"ＪＶデータ取込\"): the stored data of the feed newer than the start\n"
    "moment is downloaded and filed into DIR/Data (race details, runners, payouts, and\n"
@@ -37,6 +39,7 @@ const Command kCommands[] = {
    "records filed and dropped."},
 
   {"days", RunDays, false,
+   "lists the stored race days, newest first",
    "days",
    "The date list: every stored race day, newest first, one DayPrefix a line.",
    "  (no options)",
@@ -45,6 +48,7 @@ const Command kCommands[] = {
    "standard error."},
 
   {"day", RunDay, false,
+   "a day's races with their slots and marks",
    "day --day D [--json]",
    "Loads day D as choosing it in the date list does, and lists its races: the slot,\n"
    "the race-list item and the marks of each race (targets for 馬連, 馬単,\n"
@@ -57,6 +61,7 @@ const Command kCommands[] = {
    "with --json one JSON object."},
 
   {"race", RunRace, false,
+   "one race: header, marks, runners and the four bet tables",
    "race --day D --slot N [--logic A|B|none] [--mode 0|1] [--amount YEN]\n"
    "     [--exclude TYPE:ROW]... [--json]",
    "Loads day D, shows race N and makes its bets with the chosen rule book: the\n"
@@ -79,8 +84,9 @@ const Command kCommands[] = {
    "the runner grid and each table; with --json one JSON object."},
 
   {"vote", RunVote, false,
-   "vote --day D --slot N --type TYPE [--logic A|B|none] [--mode 0|1] [--amount YEN]\n"
-   "     [--exclude TYPE:ROW]... [--yes]",
+   "hands one bet table of a race to the voting plug-in",
+   "vote --day D --slot N --type TYPE [--logic A|B|none] [--mode 0|1]\n"
+   "     [--amount YEN] [--exclude TYPE:ROW]... [--yes]",
    "Hands the bets of one table of race N to the voting plug-in (\"Velk2投票\"): the\n"
    "table is made exactly as `race` makes it with the same choices, then its bets\n"
    "that are not marked 消 are written to PLUGIN/kaime/yymmdd.csv and the plug-in is\n"

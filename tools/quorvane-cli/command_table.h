@@ -16,6 +16,7 @@ struct Command {
   /// True when the command may run on a program folder that does not exist yet (it makes
   /// the folder or writes elsewhere); every other command needs an existing --home.
   bool makes_home;
+  const char* summary;   ///< one line for the list of commands
   const char* synopsis;  ///< the words after "quorvane-cli [--home DIR] "
   const char* purpose;   ///< what it does, a few lines
   const char* options;   ///< one line an option, "  --name VALUE  what it means"

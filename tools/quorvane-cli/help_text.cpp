@@ -37,10 +37,10 @@ constexpr const char* kSlots =
 constexpr const char* kBetTypes =
     "BET TYPES\n"
     "  The four bet tables, as the screen names them and as --type and --exclude do:\n"
-    "    馬連    UR    two horses, either order      買い目 \" 3-11\"\n"
-    "    馬単    UT    first and second, in order    買い目 \"11- 3\"\n"
-    "    ３連複  SRF   three horses, any order       買い目 \" 1- 2-12\"\n"
-    "    ３連単  SRT   first, second, third in order 買い目 \"12- 1- 2\"\n"
+    "    馬連    UR    two horses, either order        買い目 \" 3-11\"\n"
+    "    馬単    UT    first and second, in order      買い目 \"11- 3\"\n"
+    "    ３連複  SRF   three horses, any order         買い目 \" 1- 2-12\"\n"
+    "    ３連単  SRT   first, second, third, in order  買い目 \"12- 1- 2\"\n"
     "  TYPE:ROW names bet row ROW of table TYPE, counted from 1 as its No. column\n"
     "  shows (UR:3 is the third 馬連 bet).\n";
 
@@ -53,9 +53,6 @@ constexpr const char* kExitStatus =
 constexpr const char* kStreams =
     "Messages, questions and progress go to standard error in UTF-8; views, lists and\n"
     "JSON to standard output.\n";
-
-// The first line of a text.
-std::string_view FirstLine(std::string_view text) { return text.substr(0, text.find('\n')); }
 
 bool Mentions(const Command& command, std::string_view word) {
   return std::string_view(command.synopsis).find(word) != std::string_view::npos;
@@ -87,7 +84,7 @@ std::string OverviewHelp() {
   for (const Command& command : Commands()) {
     std::string name = command.name;
     name.resize(7, ' ');
-    text += "  " + name + std::string(FirstLine(command.purpose)) + "\n";
+    text += "  " + name + command.summary + "\n";
   }
   text += "  help   this text; help COMMAND tells all of one command\n\n";
   text += std::string(kDates) + "\n" + kSlots + "\n" + kBetTypes + "\n" + kExitStatus + "\n" +
