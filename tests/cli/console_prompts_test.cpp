@@ -29,8 +29,9 @@ TEST(ConsolePromptsTest, ProgressIsOneBarLineEndedAtItsMaximum) {
   prompts.SetProgress("pull", 1, 3);
   prompts.SetProgress("pull", 3, 3);
   prompts.SetStatus("main", "done");
-  EXPECT_EQ(err.str(), "\rpull [##########                    ] 1/3"
-                       "\rpull [##############################] 3/3\ndone\n");
+  EXPECT_EQ(err.str(),
+            "\rpull [##########                    ] 1/3"
+            "\rpull [##############################] 3/3\ndone\n");
 }
 
 TEST(ConsolePromptsTest, AMessageDuringProgressStartsOnItsOwnLine) {

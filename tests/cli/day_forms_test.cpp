@@ -17,10 +17,10 @@ using testsupport::RunCli;
 
 struct DayFormCase {
   const char* label;
-  const char* day;     // the --day value
-  const char* now;     // QUORVANE_NOW
+  const char* day;  // the --day value
+  const char* now;  // QUORVANE_NOW
   int status;
-  const char* err;     // a part of standard error
+  const char* err;  // a part of standard error
 };
 
 // Stored days: 2024年05月12日 and 2024年05月18日.

@@ -17,7 +17,7 @@ using testsupport::RunCli;
 const char* const kCommands[] = {"feed", "pull", "days", "day", "race", "vote"};
 
 struct HelpCase {
-  const char* words;   // %s is the command
+  const char* words;  // %s is the command
   const char* label;
 };
 
@@ -84,15 +84,14 @@ TEST_P(OverviewHelpTest, ListsEveryCommandAndTheFormats) {
   for (const char* command : kCommands) {
     EXPECT_THAT(run.out, HasSubstr("\n  " + std::string(command) + " ")) << command;
   }
-  for (const char* text : {"    馬連    UR ", "    馬単    UT ", "    ３連複  SRF ", "    ３連単  SRT ",
-                           "counted from 0", "    20240518         yyyymmdd\n", "EXIT STATUS\n",
-                           "  1  the operation stopped"}) {
+  for (const char* text : {"    馬連    UR ", "    馬単    UT ", "    ３連複  SRF ",
+                           "    ３連単  SRT ", "counted from 0", "    20240518         yyyymmdd\n",
+                           "EXIT STATUS\n", "  1  the operation stopped"}) {
     EXPECT_THAT(run.out, HasSubstr(text));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryForm, OverviewHelpTest,
-                         ::testing::Values("help", "--help", "-h"));
+INSTANTIATE_TEST_SUITE_P(EveryForm, OverviewHelpTest, ::testing::Values("help", "--help", "-h"));
 
 TEST(HelpTest, WithoutACommandOrWithAnUnknownOneTheStatusIsTwo) {
   testsupport::TempDir dir;
@@ -132,7 +131,6 @@ TEST(HelpTest, TheReferenceInDocsIsTheHelpText) {
     EXPECT_THAT(run.out, HasSubstr("\n## " + std::string(command) + "\n")) << command;
   }
 }
-
 
 // A command added to the CLI without being added to kCommands fails here, so every
 // command gets its help checked.

@@ -81,8 +81,8 @@ TEST(MessageTest, FeedAndPullMayStartOnANewFolder) {
   testsupport::TempDir dir;
   CliRun feed = RunCli(dir, "feed --out '" + dir.str() + "/feed' --from 20240518 --days 1");
   ASSERT_EQ(feed.status, 0) << feed.err;
-  CliRun pull = RunCli(dir, "pull --final-odds --from '2024/05/01 00:00:00' --feed '" + dir.str() +
-                                "/feed'");
+  CliRun pull =
+      RunCli(dir, "pull --final-odds --from '2024/05/01 00:00:00' --feed '" + dir.str() + "/feed'");
   EXPECT_EQ(pull.status, 0) << pull.err;
   EXPECT_EQ(RunCli(dir, "days").out, "2024年05月18日\n");
 }

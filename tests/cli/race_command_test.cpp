@@ -6,8 +6,8 @@
 #include <string>
 
 #include "../store/race_day_files.h"
-#include "cli_run.h"
 #include "app/clock.h"
+#include "cli_run.h"
 #include "store/record_lengths.h"
 #include "store/record_store.h"
 #include "support/record_builder.h"
@@ -154,14 +154,15 @@ TEST_F(RaceCommandTest, VoteAsksAndWritesTheFileOnlyWithYes) {
   EXPECT_EQ(RunCli(home_, std::string("vote ") + kDay + " --slot 0 --type WIN").status, 2);
 }
 
-
 TEST_F(RaceCommandTest, TheTextViewShowsTheChoicesTheMarksAndEveryBetInColumns) {
-  CliRun run = RunCli(home_, std::string("race ") + kDay + " --slot 0 --amount 1000 --exclude UR:2");
+  CliRun run =
+      RunCli(home_, std::string("race ") + kDay + " --slot 0 --amount 1000 --exclude UR:2");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_THAT(run.out, testing::StartsWith("2024年05月18日 東京 1R (slot 0)\n"
                                            "logic A, mode 0 (均等), amount 1000 yen\n\n"));
-  EXPECT_THAT(run.out, HasSubstr("馬券種別対象レース  馬連 対象  馬単 -  ３連複・３連単 -  ロジックＢ -\n"
-                                 "平均ｵｯｽﾞ123 3.50  馬連1人ｵｯｽﾞ 10.1\n"));
+  EXPECT_THAT(run.out,
+              HasSubstr("馬券種別対象レース  馬連 対象  馬単 -  ３連複・３連単 -  ロジックＢ -\n"
+                        "平均ｵｯｽﾞ123 3.50  馬連1人ｵｯｽﾞ 10.1\n"));
   // Columns line up under their headings by display width; hidden columns are left out.
   EXPECT_THAT(run.out,
               HasSubstr("馬連 UR  点数 4  投票金額(円) 1200  予想回収率(%) 275.6  回収金額(円) -\n"
@@ -174,7 +175,8 @@ TEST_F(RaceCommandTest, TheTextViewShowsTheChoicesTheMarksAndEveryBetInColumns) 
                         "        5   2- 4      11.9    19     300     3570    297.5\n\n"
                         "馬単 UT  点数 -  投票金額(円) -  予想回収率(%) -  回収金額(円) -\n"
                         "  (買い目なし)\n"));
-  EXPECT_THAT(run.out, HasSubstr("\n結果\n  券種  結果  人気      配当\n  単勝   1       3       560\n"));
+  EXPECT_THAT(run.out,
+              HasSubstr("\n結果\n  券種  結果  人気      配当\n  単勝   1       3       560\n"));
 }
 
 TEST_F(RaceCommandTest, EveryViewSaysWhichLogicModeAndAmountItUsed) {

@@ -45,7 +45,8 @@ Rows TableRows(const std::string& json, const std::string& type) {
 
 std::string Trim(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return first == std::string::npos ? ""
+                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // "02-04" of " 2- 4", "12-01-02" of "12- 1- 2".
@@ -111,7 +112,8 @@ class VoteRaceTest : public ::testing::TestWithParam<VoteCase> {
     dir_ = std::make_unique<testsupport::TempDir>();
     const std::string feed = dir_->str() + "/feed";
     ASSERT_EQ(RunCli(*dir_, "feed --out '" + feed + "' --from 20240518 --days 2").status, 0);
-    CliRun pull = RunCli(*dir_, "pull --final-odds --from '2024/05/01 00:00:00' --feed '" + feed + "'");
+    CliRun pull =
+        RunCli(*dir_, "pull --final-odds --from '2024/05/01 00:00:00' --feed '" + feed + "'");
     ASSERT_EQ(pull.status, 0) << pull.err;
     const std::filesystem::path plugin = dir_->path() / "plugin";
     testsupport::WriteFileBytes(plugin / "kaime/.keep", "");
@@ -119,8 +121,8 @@ class VoteRaceTest : public ::testing::TestWithParam<VoteCase> {
     std::filesystem::permissions(plugin / "VelkTohyoPlugIn2.exe",
                                  std::filesystem::perms::owner_all);
     const std::filesystem::path ini = dir_->path() / "home/Quorvane.ini";
-    testsupport::WriteFileBytes(ini, testsupport::ReadFileBytes(ini) + "[Dir]\r\nVelkTohyo2=" +
-                                         plugin.string() + "\r\n");
+    testsupport::WriteFileBytes(
+        ini, testsupport::ReadFileBytes(ini) + "[Dir]\r\nVelkTohyo2=" + plugin.string() + "\r\n");
   }
   static void TearDownTestSuite() { dir_.reset(); }
 

@@ -1,10 +1,10 @@
 #include <iostream>
 
-#include "cli_session.h"
-#include "commands.h"
-#include "codes/cp932.h"
 #include "app/race_screen.h"
 #include "bets/race_stakes.h"
+#include "cli_session.h"
+#include "codes/cp932.h"
+#include "commands.h"
 #include "json_writer.h"
 #include "race_choices.h"
 #include "text_grid.h"
@@ -21,14 +21,22 @@ void IntArray(JsonWriter& json, const Array& values) {
 
 void WriteRaceMarks(JsonWriter& json, int slot, const store::RaceWork& w) {
   json.BeginObject()
-      .Key("slot").Int(slot)
-      .Key("OzAve123").Double(w.OzAve123)
-      .Key("AsaURFavOdds").Double(w.AsaURFavOdds)
-      .Key("URTaisho").Int(w.URTaisho)
-      .Key("UTTaisho").Int(w.UTTaisho)
-      .Key("SRTaisho").Int(w.SRTaisho)
-      .Key("Logic2Taisho").Int(w.Logic2Taisho)
-      .Key("FavDayRank").Int(w.FavDayRank)
+      .Key("slot")
+      .Int(slot)
+      .Key("OzAve123")
+      .Double(w.OzAve123)
+      .Key("AsaURFavOdds")
+      .Double(w.AsaURFavOdds)
+      .Key("URTaisho")
+      .Int(w.URTaisho)
+      .Key("UTTaisho")
+      .Int(w.UTTaisho)
+      .Key("SRTaisho")
+      .Int(w.SRTaisho)
+      .Key("Logic2Taisho")
+      .Int(w.Logic2Taisho)
+      .Key("FavDayRank")
+      .Int(w.FavDayRank)
       .EndObject();
 }
 
@@ -63,8 +71,9 @@ std::string DayJson(const app::Session& session, const std::string& day_utf8) {
 // The race list with the slot and marks of every race, under the choices in force.
 std::string DayText(app::Session& session, const std::string& day_utf8) {
   ShownRace in_force;
-  in_force.logic = session.Screen.LogicUnticked ? "none"
-                   : session.Settings().KaimeOption() == 2 ? "B" : "A";
+  in_force.logic = session.Screen.LogicUnticked            ? "none"
+                   : session.Settings().KaimeOption() == 2 ? "B"
+                                                           : "A";
   in_force.mode = session.Settings().HaibunSet();
   in_force.amount = bets::AmountOf(session.Screen.StakeField);
   TextGrid grid({{"slot", TextGrid::Align::kRight},

@@ -87,8 +87,8 @@ std::string OverviewHelp() {
     text += "  " + name + command.summary + "\n";
   }
   text += "  help   this text; help COMMAND tells all of one command\n\n";
-  text += std::string(kDates) + "\n" + kSlots + "\n" + kBetTypes + "\n" + kExitStatus + "\n" +
-          kStreams;
+  text +=
+      std::string(kDates) + "\n" + kSlots + "\n" + kBetTypes + "\n" + kExitStatus + "\n" + kStreams;
   return text;
 }
 
@@ -110,8 +110,7 @@ std::string ReferenceMarkdown() {
       "## Overview\n\n```text\n" +
       OverviewHelp() + "```\n";
   for (const Command& command : Commands()) {
-    md += std::string("\n## ") + command.name + "\n\n```text\n" + CommandHelp(command) +
-          "```\n";
+    md += std::string("\n## ") + command.name + "\n\n```text\n" + CommandHelp(command) + "```\n";
   }
   return md;
 }

@@ -58,8 +58,7 @@ class PullPrompts : public app::UserPrompts {
 app::LocalTime StartMomentArgument(const std::string& text) {
   app::LocalTime moment;
   if (!app::ParseLocalTime(text.c_str(), moment)) {
-    throw UsageError("--from takes a moment written \"yyyy/mm/dd hh:nn:ss\", not \"" + text +
-                     "\"");
+    throw UsageError("--from takes a moment written \"yyyy/mm/dd hh:nn:ss\", not \"" + text + "\"");
   }
   return moment;
 }
@@ -80,8 +79,8 @@ int RunPull(const CliArgs& args) {
   if (auto text = args.Get("--from")) from = StartMomentArgument(*text);
 
   if (!jvlink::FeedJVLink::IsInstalled(feed)) {
-    std::cerr << codes::SjisToUtf8(
-                     codes::Sj("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
+    std::cerr << codes::SjisToUtf8(codes::Sj(
+                     "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
               << " (" << feed.string() << ")\n"
               << "No feed folder at " << feed.string()
               << ". Give the feed with --feed FEED, or write a sample one there: "

@@ -35,9 +35,9 @@ std::vector<std::string> RaceChoiceOptions();
 
 /// What the race shown was made with.
 struct ShownRace {
-  std::string logic;   ///< "A", "B" or "none"
-  int mode = 0;        ///< 0 均等, 1 比例
-  int amount = 0;      ///< the amount the stakes were allocated with
+  std::string logic;  ///< "A", "B" or "none"
+  int mode = 0;       ///< 0 均等, 1 比例
+  int amount = 0;     ///< the amount the stakes were allocated with
 };
 
 /// Makes the choices as a user does, in this order: logic and mode (kept in the settings),

@@ -23,7 +23,8 @@ std::string Mark(const app::MarkLabel& label) { return label.text.empty() ? "-" 
 std::string HeaderText(const app::RaceScreen& screen) {
   const app::RaceHeader& h = screen.Header;
   std::string text;
-  for (const std::string* line : {&h.Label1, &h.Label2, &h.Label3, &h.Label4, &h.Label6, &h.Label7}) {
+  for (const std::string* line :
+       {&h.Label1, &h.Label2, &h.Label3, &h.Label4, &h.Label6, &h.Label7}) {
     text += U(*line) + "\n";
   }
   text += U(h.BashoLabel) + " " + U(h.RaceLabel) + "R  " +
@@ -75,7 +76,8 @@ std::string BetRowsText(const bets::BetTable& table, const store::RacePayouts& p
     if (table.ColWidth(col) == bets::kHiddenWidth) continue;
     shown.push_back(col);
     const bool left = col == bets::kExclusionCol || col == bets::kCombCol;
-    columns.push_back({U(table.Cell(0, col)), left ? TextGrid::Align::kLeft : TextGrid::Align::kRight});
+    columns.push_back(
+        {U(table.Cell(0, col)), left ? TextGrid::Align::kLeft : TextGrid::Align::kRight});
   }
   columns.push_back({"的中", TextGrid::Align::kLeft});
   TextGrid text(columns);
@@ -85,7 +87,8 @@ std::string BetRowsText(const bets::BetTable& table, const store::RacePayouts& p
     any = true;
     std::vector<std::string> cells;
     for (int col : shown) cells.push_back(U(table.Cell(row, col)));
-    const bool paid = bets::CellColour(table, row, bets::kCombCol, payouts) == bets::kPaidCombination;
+    const bool paid =
+        bets::CellColour(table, row, bets::kCombCol, payouts) == bets::kPaidCombination;
     cells.push_back(paid ? "的中" : "");
     text.AddRow(cells);
   }
@@ -102,8 +105,8 @@ std::string ResultsText(const app::ResultPage& page) {
     for (const app::ResultColumn& column : page.Columns(type)) {
       if (column.Result.empty()) continue;
       any = true;
-      text.AddRow({U(app::ResultBetName(type)), U(column.Result), U(column.Popularity),
-                   U(column.Payout)});
+      text.AddRow(
+          {U(app::ResultBetName(type)), U(column.Result), U(column.Popularity), U(column.Payout)});
     }
   }
   return any ? text.Text("  ") : "  (まだ結果はありません)\n";
