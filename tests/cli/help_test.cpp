@@ -100,6 +100,7 @@ TEST(HelpTest, WithoutACommandOrWithAnUnknownOneTheStatusIsTwo) {
     {"",            "usage: quorvane-cli [--home DIR] COMMAND"},
     {"help bet",    "no command \"bet\"; `quorvane-cli help` lists the commands"},
     {"bet",         "unknown command \"bet\"; `quorvane-cli help` lists the commands"},
+    {"--home",      "--home needs a folder: quorvane-cli --home DIR COMMAND"},
   };
   // clang-format on
   for (const auto& c : kCases) {

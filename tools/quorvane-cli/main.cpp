@@ -83,6 +83,10 @@ int main(int argc, char** argv) {
     words.erase(words.begin(), words.begin() + 2);
     home_given = true;
   }
+  if (!words.empty() && words[0] == "--home") {
+    std::cerr << "quorvane-cli: --home needs a folder: quorvane-cli --home DIR COMMAND\n";
+    return 2;
+  }
   if (words.empty()) {
     std::cerr << cli::OverviewHelp();
     return 2;
