@@ -53,6 +53,11 @@ struct AnswerCase {
   bool yes;
 };
 
+// The case as test names and messages show it.
+[[maybe_unused]] void PrintTo(const AnswerCase& c, std::ostream* os) {
+  *os << (c.interactive ? "terminal " : "pipe ") << c.typed;
+}
+
 // clang-format off
 const AnswerCase kAnswers[] = {
   {"y\n",     true,  true},
@@ -82,6 +87,7 @@ TEST_P(ConfirmAnswerTest, ReadsYOrNFromATerminalOnly) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, ConfirmAnswerTest, ::testing::ValuesIn(kAnswers));
+INSTANTIATE_TEST_SUITE_P(Answers, ConfirmAnswerTest, ::testing::ValuesIn(kAnswers),
+                         [](const auto& info) { return "answer" + std::to_string(info.index); });
 
 }  // namespace

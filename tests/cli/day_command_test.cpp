@@ -66,20 +66,20 @@ TEST_F(DayCommandTest, ABadDayFilePrintsWhatIsWrongAndFails) {
   EXPECT_NE(run.err.find("ends inside the record"), std::string::npos) << run.err;
 }
 
-
 TEST_F(DayCommandTest, TheTextViewListsSlotRaceAndMarksUnderTheChoicesInForce) {
-  testsupport::WriteFileBytes(store_.DataFolder() / "2024年05月18日.jvO1a",
-                              testsupport::O1Of(testsupport::KeyOf("20240518", "05", 11),
-                                                {15, 30, 60, 100}));
+  testsupport::WriteFileBytes(
+      store_.DataFolder() / "2024年05月18日.jvO1a",
+      testsupport::O1Of(testsupport::KeyOf("20240518", "05", 11), {15, 30, 60, 100}));
   CliRun run = RunCli(home_, "day --day 2024-05-18");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "day: 2024年05月18日\n");
-  EXPECT_EQ(run.out,
-            "2024年05月18日: 2 races\n"
-            "logic A, mode 0 (均等), amount 3000 yen (the default amount of each race)\n\n"
-            "slot  レース   馬連  馬単  ３連複・３連単  ロジックＢ  平均ｵｯｽﾞ123  馬連1人ｵｯｽﾞ  日順位\n"
-            "   0  東京11R  対象  -     対象            -                  3.50          0.0       0\n"
-            "   1  京都 1R  -     -     -               -                  0.00          0.0       0\n");
+  EXPECT_EQ(
+      run.out,
+      "2024年05月18日: 2 races\n"
+      "logic A, mode 0 (均等), amount 3000 yen (the default amount of each race)\n\n"
+      "slot  レース   馬連  馬単  ３連複・３連単  ロジックＢ  平均ｵｯｽﾞ123  馬連1人ｵｯｽﾞ  日順位\n"
+      "   0  東京11R  対象  -     対象            -                  3.50          0.0       0\n"
+      "   1  京都 1R  -     -     -               -                  0.00          0.0       0\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "../store/race_day_files.h"
@@ -22,6 +23,9 @@ struct DayFormCase {
   int status;
   const char* err;  // a part of standard error
 };
+
+// The case as test names and messages show it.
+[[maybe_unused]] void PrintTo(const DayFormCase& c, std::ostream* os) { *os << c.label; }
 
 // Stored days: 2024年05月12日 and 2024年05月18日.
 // clang-format off

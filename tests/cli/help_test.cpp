@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "cli_run.h"
@@ -20,6 +21,9 @@ struct HelpCase {
   const char* words;  // %s is the command
   const char* label;
 };
+
+// The case as test names and messages show it.
+[[maybe_unused]] void PrintTo(const HelpCase& c, std::ostream* os) { *os << c.label; }
 
 // clang-format off
 const HelpCase kCommandHelpForms[] = {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "cli_run.h"
@@ -22,6 +23,9 @@ struct MessageCase {
   int status;
   const char* err;  // a part of standard error, %h standing for the program folder
 };
+
+// The case as test names and messages show it.
+[[maybe_unused]] void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.label; }
 
 // clang-format off
 const MessageCase kMessages[] = {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "codes/errors.h"
 
 namespace {
@@ -10,6 +13,11 @@ struct WidthCase {
   const char* text;
   int width;
 };
+
+// The case as test names and messages show it.
+[[maybe_unused]] void PrintTo(const WidthCase& c, std::ostream* os) {
+  *os << "\"" << c.text << "\"";
+}
 
 // clang-format off
 const WidthCase kWidths[] = {
@@ -32,7 +40,8 @@ TEST_P(DisplayWidthTest, CountsTerminalColumns) {
   EXPECT_EQ(cli::DisplayWidth(GetParam().text), GetParam().width) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, DisplayWidthTest, ::testing::ValuesIn(kWidths));
+INSTANTIATE_TEST_SUITE_P(Texts, DisplayWidthTest, ::testing::ValuesIn(kWidths),
+                         [](const auto& info) { return "text" + std::to_string(info.index); });
 
 TEST(TextGridTest, AlignsWideAndNarrowTextsByDisplayWidth) {
   using Align = cli::TextGrid::Align;

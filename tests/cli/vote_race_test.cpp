@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,9 @@ struct VoteCase {
   const char* choices;
   int bets;  // bets in the file; 0: none made, nothing written
 };
+
+// The case as test names and messages show it.
+[[maybe_unused]] void PrintTo(const VoteCase& c, std::ostream* os) { *os << c.label; }
 
 // Races of 2024年05月18日 in the sample feed: slot 10 (新潟11R) a 馬連 target, slot 7
 // (新潟8R) a 馬単 target, slot 5 (新潟6R) a ３連複・３連単 target.
