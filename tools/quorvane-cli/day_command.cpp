@@ -1,7 +1,6 @@
 #include <iostream>
 
 #include "app/race_screen.h"
-#include "bets/race_stakes.h"
 #include "cli_session.h"
 #include "codes/cp932.h"
 #include "commands.h"
@@ -70,12 +69,7 @@ std::string DayJson(const app::Session& session, const std::string& day_utf8) {
 
 // The race list with the slot and marks of every race, under the choices in force.
 std::string DayText(app::Session& session, const std::string& day_utf8) {
-  ShownRace in_force;
-  in_force.logic = session.Screen.LogicUnticked            ? "none"
-                   : session.Settings().KaimeOption() == 2 ? "B"
-                                                           : "A";
-  in_force.mode = session.Settings().HaibunSet();
-  in_force.amount = bets::AmountOf(session.Screen.StakeField);
+  const ShownRace in_force = ChoicesInForce(session);
   TextGrid grid({{"slot", TextGrid::Align::kRight},
                  {"レース", TextGrid::Align::kLeft},
                  {"馬連", TextGrid::Align::kLeft},

@@ -62,11 +62,6 @@ void ApplyExclusions(app::Session& session, const RaceChoices& choices) {
   }
 }
 
-std::string LogicWord(app::Session& session) {
-  if (session.Screen.LogicUnticked) return "none";
-  return session.Settings().KaimeOption() == 2 ? "B" : "A";
-}
-
 }  // namespace
 
 std::vector<std::string> RaceChoiceOptions() {
@@ -102,8 +97,7 @@ std::optional<ShownRace> ShowChosenRace(CliSession& cli, const RaceChoices& choi
   if (cli.ChooseDay(choices.day) != app::LoadResult::kLoaded) return std::nullopt;
   const int items = static_cast<int>(session.DatList.Items.size());
   session.SelectRace(RaceItemArgument(choices.slot, items));
-  ShownRace shown;
-  shown.amount = bets::AmountOf(session.Screen.StakeField);
+  ShownRace shown = ChoicesInForce(session);
   if (choices.amount) {
     app::ChangeStakeField(session, std::to_string(*choices.amount));
     if (*choices.amount >= kMinimumAmount) {
@@ -116,9 +110,17 @@ std::optional<ShownRace> ShowChosenRace(CliSession& cli, const RaceChoices& choi
     }
   }
   ApplyExclusions(session, choices);
-  shown.logic = LogicWord(session);
-  shown.mode = session.Settings().HaibunSet();
   return shown;
+}
+
+ShownRace ChoicesInForce(app::Session& session) {
+  ShownRace in_force;
+  in_force.logic = session.Screen.LogicUnticked            ? "none"
+                   : session.Settings().KaimeOption() == 2 ? "B"
+                                                           : "A";
+  in_force.mode = session.Settings().HaibunSet();
+  in_force.amount = bets::AmountOf(session.Screen.StakeField);
+  return in_force;
 }
 
 std::string ChoicesLine(const ShownRace& shown) {

@@ -48,6 +48,9 @@ struct ShownRace {
 /// stays the one in force.
 std::optional<ShownRace> ShowChosenRace(CliSession& cli, const RaceChoices& choices);
 
+/// The rule book and stake split ticked now, and the amount of the stake field.
+ShownRace ChoicesInForce(app::Session& session);
+
 /// "logic A, mode 0 (均等), amount 3000 yen": the choices a view was made with.
 std::string ChoicesLine(const ShownRace& shown);
 
