@@ -5,8 +5,8 @@
 #include <string>
 
 #include "../store/race_day_files.h"
-#include "app/clock.h"
 #include "cli_run.h"
+#include "platform/clock.h"
 #include "store/record_store.h"
 #include "support/temp_dir.h"
 
@@ -72,7 +72,7 @@ class DayFormTest : public ::testing::TestWithParam<DayFormCase> {
     testsupport::StoreDay(store_, "20240512", {{"08", 1, 8}});
   }
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
 };
 

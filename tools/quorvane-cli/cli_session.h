@@ -2,9 +2,6 @@
 
 #include <string>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
 #include "app/session.h"
 #include "cli_args.h"
 #include "console_prompts.h"
@@ -32,7 +29,7 @@ class CliSession {
 
   app::Session& session() { return session_; }
   ConsolePrompts& prompts() { return prompts_; }
-  app::Clock& clock() { return clock_; }
+  platform::Clock& clock() { return clock_; }
 
   /// Finds the day of --day in the date list, echoes it ("day: 2024年05月18日" on standard
   /// error) and loads it as the user's choice does. A day that is not in the list is not
@@ -53,9 +50,9 @@ class CliSession {
 
   std::string home_;
   ConsolePrompts prompts_;
-  app::SystemClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::SystemClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
   std::string day_utf8_;
 };

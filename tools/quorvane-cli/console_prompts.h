@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace cli {
 
@@ -14,7 +14,7 @@ namespace cli {
 /// answer is No, said on the line. Progress is a bar on one line of standard error,
 /// redrawn in place and ended when it reaches its maximum. The beep makes no sound:
 /// the message that follows it says everything.
-class ConsolePrompts : public app::UserPrompts {
+class ConsolePrompts : public platform::UserPrompts {
  public:
   explicit ConsolePrompts(bool yes = false);
   /// Writes to `err` instead of standard error and never asks (for tests).

@@ -1,11 +1,11 @@
 #include <iostream>
 
-#include "app/race_screen.h"
 #include "cli_session.h"
 #include "codes/cp932.h"
 #include "commands.h"
 #include "json_writer.h"
 #include "race_choices.h"
+#include "screens/race_screen.h"
 #include "text_grid.h"
 
 namespace cli {
@@ -85,8 +85,8 @@ std::string DayText(app::Session& session, const std::string& day_utf8) {
     auto mark = [](int value) { return std::string(value > 0 ? "対象" : "-"); };
     grid.AddRow({std::to_string(slot), codes::SjisToUtf8Lenient(session.DatList.Items[slot]),
                  mark(w.URTaisho), mark(w.UTTaisho), mark(w.SRTaisho), mark(w.Logic2Taisho),
-                 codes::SjisToUtf8Lenient(app::OzAve123Text(w.OzAve123)),
-                 codes::SjisToUtf8Lenient(app::UR1NinOZText(w.AsaURFavOdds)),
+                 codes::SjisToUtf8Lenient(screens::OzAve123Text(w.OzAve123)),
+                 codes::SjisToUtf8Lenient(screens::UR1NinOZText(w.AsaURFavOdds)),
                  std::to_string(w.FavDayRank)});
   }
   return day_utf8 + ": " + std::to_string(session.DatList.Items.size()) + " races\n" +

@@ -1,9 +1,9 @@
 #include "race_text_view.h"
 
-#include "app/result_page.h"
 #include "bet_type_argument.h"
-#include "bets/cell_colours.h"
 #include "codes/cp932.h"
+#include "screens/cell_colours.h"
+#include "screens/result_page.h"
 #include "text_grid.h"
 
 namespace cli {
@@ -18,34 +18,36 @@ std::string Trimmed(const std::string& text) {
 }
 
 // "対象" or "-" for a mark label.
-std::string Mark(const app::MarkLabel& label) { return label.text.empty() ? "-" : U(label.text); }
+std::string Mark(const screens::MarkLabel& label) {
+  return label.text.empty() ? "-" : U(label.text);
+}
 
-std::string HeaderText(const app::RaceScreen& screen) {
-  const app::RaceHeader& h = screen.Header;
+std::string HeaderText(const screens::RaceScreen& screen) {
+  const screens::RaceHeader& h = screen.Header;
   std::string text;
   for (const std::string* line :
        {&h.Label1, &h.Label2, &h.Label3, &h.Label4, &h.Label6, &h.Label7}) {
     text += U(*line) + "\n";
   }
   text += U(h.BashoLabel) + " " + U(h.RaceLabel) + "R  " +
-          (h.Panel3 == app::PanelColour::Green ? "芝 (緑)" : "ダート・障害 (えび茶)") +
+          (h.Panel3 == screens::PanelColour::Green ? "芝 (緑)" : "ダート・障害 (えび茶)") +
           "  ｵｯｽﾞ取得時刻 単複枠朝 " + U(h.TFWtimeAsaLabel) + "\n";
   return text;
 }
 
-std::string MarksText(const app::RaceMarkLabels& m) {
+std::string MarksText(const screens::RaceMarkLabels& m) {
   return "馬券種別対象レース  馬連 " + Mark(m.URTaishoLabel) + "  馬単 " + Mark(m.UTTaishoLabel) +
          "  ３連複・３連単 " + Mark(m.SRTaishoLabel) + "  ロジックＢ " +
          Mark(m.TaishoRaceLogic2Label) + "\n平均ｵｯｽﾞ123 " + Trimmed(U(m.OzAve123Label)) +
          "  馬連1人ｵｯｽﾞ " + Trimmed(U(m.UR1NinOZLabel)) + "\n";
 }
 
-std::string RunnerText(const app::RunnerGrid& grid) {
+std::string RunnerText(const screens::RunnerGrid& grid) {
   std::vector<TextGrid::Column> columns;
-  for (int c = 0; c < bets::kRunnerColumnCount; ++c) {
-    const auto col = static_cast<bets::RunnerColumn>(c);
-    const app::RunnerHeading& heading = app::RunnerHeadingOf(col);
-    const bool left = col == bets::RunnerColumn::Name || col == bets::RunnerColumn::Jockey;
+  for (int c = 0; c < screens::kRunnerColumnCount; ++c) {
+    const auto col = static_cast<screens::RunnerColumn>(c);
+    const screens::RunnerHeading& heading = screens::RunnerHeadingOf(col);
+    const bool left = col == screens::RunnerColumn::Name || col == screens::RunnerColumn::Jockey;
     columns.push_back({U(heading.line1 + heading.line2),
                        left ? TextGrid::Align::kLeft : TextGrid::Align::kRight});
   }
@@ -88,25 +90,25 @@ std::string BetRowsText(const bets::BetTable& table, const store::RacePayouts& p
     std::vector<std::string> cells;
     for (int col : shown) cells.push_back(U(table.Cell(row, col)));
     const bool paid =
-        bets::CellColour(table, row, bets::kCombCol, payouts) == bets::kPaidCombination;
+        screens::CellColour(table, row, bets::kCombCol, payouts) == screens::kPaidCombination;
     cells.push_back(paid ? "的中" : "");
     text.AddRow(cells);
   }
   return any ? text.Text("  ") : "  (買い目なし)\n";
 }
 
-std::string ResultsText(const app::ResultPage& page) {
+std::string ResultsText(const screens::ResultPage& page) {
   TextGrid text({{"券種", TextGrid::Align::kLeft},
                  {"結果", TextGrid::Align::kLeft},
                  {"人気", TextGrid::Align::kRight},
                  {"配当", TextGrid::Align::kRight}});
   bool any = false;
-  for (codes::BetType type : app::kResultBetTypes) {
-    for (const app::ResultColumn& column : page.Columns(type)) {
+  for (codes::BetType type : screens::kResultBetTypes) {
+    for (const screens::ResultColumn& column : page.Columns(type)) {
       if (column.Result.empty()) continue;
       any = true;
-      text.AddRow(
-          {U(app::ResultBetName(type)), U(column.Result), U(column.Popularity), U(column.Payout)});
+      text.AddRow({U(screens::ResultBetName(type)), U(column.Result), U(column.Popularity),
+                   U(column.Payout)});
     }
   }
   return any ? text.Text("  ") : "  (まだ結果はありません)\n";
@@ -120,7 +122,7 @@ std::string RedMark(const std::string& text, bool red) {
 
 std::string RaceText(const app::Session& session, const std::string& day_utf8,
                      const ShownRace& shown) {
-  const app::RaceScreen& screen = session.Screen;
+  const screens::RaceScreen& screen = session.Screen;
   const store::RaceDay& day = session.Day();
   const std::string item = U(session.DatList.Items[static_cast<size_t>(session.DatList.ItemIndex)]);
   std::string text = day_utf8 + " " + item + " (slot " + std::to_string(day.CurrentSlot) + ")\n" +

@@ -1,8 +1,8 @@
 #include <iostream>
 
+#include "app/session_vote.h"
 #include "bet_type_argument.h"
 #include "commands.h"
-#include "output/vote_export.h"
 #include "race_choices.h"
 
 namespace cli {
@@ -20,7 +20,7 @@ int RunVote(const CliArgs& args) {
   const std::optional<ShownRace> shown = ShowChosenRace(cli, choices);
   if (!shown) return 1;
   std::cerr << ChoicesLine(*shown) << "\n";
-  switch (output::VoteExport(cli.session(), type)) {
+  switch (app::VoteExport(cli.session(), type)) {
     case output::VoteResult::kLaunched:
     case output::VoteResult::kDeclined:
       return 0;
