@@ -111,6 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, StatsCommandRefuses, ::testing::Values(
 
 TEST(ExportCommand, WithoutYesTheQuestionIsAnsweredNoAndNothingIsWritten) {
   testsupport::TempDir home;
+  fs::create_directories(home.path() / "home");
   const CliRun run = RunCli(home, "export --from 20240101 --to 20241231");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("集計を始めます。"), std::string::npos) << run.err;
@@ -119,6 +120,7 @@ TEST(ExportCommand, WithoutYesTheQuestionIsAnsweredNoAndNothingIsWritten) {
 
 TEST(ExportCommand, RefusesBadArguments) {
   testsupport::TempDir home;
+  fs::create_directories(home.path() / "home");
   EXPECT_EQ(RunCli(home, "export --from 2024 --to 20241231 --yes").status, 2);
   EXPECT_EQ(RunCli(home, "export --from 20240101 --to 20241231 --logic C --yes").status, 2);
   EXPECT_EQ(RunCli(home, "export --from 20240101 --to 20241231 --jobs 0 --yes").status, 2);
