@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (Release) into build-bench/ and runs them, one core each.
-# Usage: scripts/bench.sh [NAME…]   (NAME: pull; default every bench_* program)
+# Builds the benchmarks (Release) into build-bench/ and runs them, one core each, except
+# those that measure the use of every core (export).
+# Usage: scripts/bench.sh [NAME…]   (NAME: pull, engine, export; default every bench_* program)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,7 +14,7 @@ fi
 for name in "${names[@]}"; do
   cmake --build build-bench --target "bench_$name" -j "$(nproc)"
   echo "== bench_$name" >&2
-  if command -v taskset >/dev/null; then
+  if command -v taskset >/dev/null && [ "$name" != export ]; then
     taskset -c 0 "build-bench/bench/bench_$name"
   else
     "build-bench/bench/bench_$name"

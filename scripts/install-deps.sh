@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev fonts-ipafont-gothic xvfb xauth)
+          qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-ipafont-gothic xvfb xauth)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -42,9 +42,19 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
   if (std::filesystem::is_directory(file, ec)) {
     throw codes::InputError(PathText(file) + ": is a folder, not a file");
   }
-  std::ifstream in(file, std::ios::binary);
+  std::ifstream in(file, std::ios::binary | std::ios::ate);
   if (!in) throw codes::InputError(PathText(file) + ": cannot be opened for reading");
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // One read of the size found at opening (a day load reads megabytes of odds), then
+  // whatever a file that grows meanwhile still holds.
+  std::string bytes;
+  const std::streamoff size = in.tellg();
+  in.seekg(0);
+  if (size > 0 && in) {
+    bytes.resize(static_cast<size_t>(size));
+    in.read(bytes.data(), static_cast<std::streamsize>(size));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+  }
+  if (in.good()) bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) throw codes::InputError(PathText(file) + ": cannot be read");
   return bytes;
 }

@@ -101,6 +101,49 @@ const Command kCommands[] = {
    "quorvane-cli --home ~/quorvane vote --day 20240518 --slot 10 --type UR --amount 5000 --exclude UR:2",
    "The choices and the question on standard error. Answered No, nothing is written\n"
    "and the status is 0."},
+
+  {"export", RunExport, false,
+   "the verification export: every race of a range of days into csv/",
+   "export --from YYYYMMDD --to YYYYMMDD [--logic A|B|none] [--jobs N] [--yes]",
+   "\"CSV出力\" of the verification window: every stored race day from --from to --to\n"
+   "(both included) is loaded, every race of it shown with the ticked rule book, and each\n"
+   "bet table with a stake adds one line for the race to DIR/csv/ + A_/B_ + 馬連, 馬単,\n"
+   "３複 or ３単 + FROM_TO.csv. The days are replayed on every core; the files are the same\n"
+   "for any number of workers. A bet type without lines writes no file; a day that\n"
+   "cannot be loaded is skipped and named at the end.",
+   "  --from DATE     the first day of the range, yyyymmdd\n"
+   "  --to DATE       the last day of the range, yyyymmdd\n"
+   "  --logic L       A (Logic A), B (Logic B) or none (no bets, so no file); kept in\n"
+   "                  Quorvane.ini as the menu choice is\n"
+   "  --jobs N        replay on N workers (default: every core)\n"
+   "  --yes           answer the question Yes; answered No, nothing is done",
+   "quorvane-cli --home ~/quorvane export --from 20230101 --to 20231231 --logic A --yes",
+   "A line a day replayed, the days skipped and a line a file written, on standard error."},
+
+  {"stats", RunStats, false,
+   "hit and return rates of an export file under race conditions",
+   "stats --file NAME [--from DATE] [--to DATE] [--track T]... [--course C]...\n"
+   "      [--age A]... [--weight W]... [--class K]... [--runners MIN:MAX]\n"
+   "      [--distance MIN:MAX] [--race MIN:MAX] [--ave123 MIN:MAX] [--ur1 MIN:MAX]\n"
+   "      [--by month|course] [--json]",
+   "\"調べる\" of the verification window's 検証 tab on DIR/csv/NAME: the lines whose\n"
+   "race meets every condition are selected, and the number of lines, the hit rate and\n"
+   "the return rate are shown as the tab's labels show them. Lines of the file that\n"
+   "cannot be read are left out and counted.",
+   "  --file NAME     a file of DIR/csv (written by `export`)\n"
+   "  --from, --to    the date range, yyyymmdd (default: every date)\n"
+   "  --track T       芝, ダート or 障害 (repeat for more)\n"
+   "  --course C      札幌 函館 福島 新潟 東京 中山 中京 京都 阪神 小倉\n"
+   "  --age A         ２歳 ３歳 ３歳上 ４歳上 (2歳 … also)\n"
+   "  --weight W      ハンデ 別定 馬齢 定量\n"
+   "  --class K       新馬 未勝利 500万 1000万 1600万 オープン G３ G２ G１ (G1 … also)\n"
+   "  --runners       5..18 (default 5:18)     --distance  1000..3000 : 1000..5000 m\n"
+   "  --race          1..12 (default 1:12)     --ave123, --ur1  one decimal (0:10, 0:50)\n"
+   "  --by WHAT       add the table by month or by racecourse\n"
+   "  --json          the labels, the selected lines and the table as JSON",
+   "quorvane-cli --home ~/quorvane stats --file A_馬連20230101_20231231.csv --class G1 --json",
+   "The three labels (and the table) on standard output; with --json one JSON object.\n"
+   "A value outside its control's range is status 2, a missing file status 1."},
 };
 // clang-format on
 

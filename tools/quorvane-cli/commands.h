@@ -12,5 +12,7 @@ int RunDays(const CliArgs& args);
 int RunDay(const CliArgs& args);
 int RunRace(const CliArgs& args);
 int RunVote(const CliArgs& args);
+int RunExport(const CliArgs& args);
+int RunStats(const CliArgs& args);
 
 }  // namespace cli

@@ -10,6 +10,7 @@ using namespace codes::header_layout;  // the common header: kRaceKey, kCourse �
 
 inline constexpr FieldSpec kWeekday{28, 1};  ///< weekday code
 inline constexpr FieldSpec kRaceName{33, 60};
+inline constexpr FieldSpec kShortName{605, 6};      ///< the race's name in 3 characters
 inline constexpr FieldSpec kGradedEdition{612, 3};  ///< 第n回 of a graded race
 inline constexpr FieldSpec kGrade{615, 1};          ///< grade code
 inline constexpr FieldSpec kRaceType{617, 2};       ///< race type code
@@ -19,6 +20,7 @@ inline constexpr FieldSpec kCondition2yo{623, 3};   ///< condition codes by age 
 inline constexpr FieldSpec kCondition3yo{626, 3};
 inline constexpr FieldSpec kCondition4yo{629, 3};
 inline constexpr FieldSpec kCondition5yoUp{632, 3};
+inline constexpr FieldSpec kConditionYoungest{635, 3};  ///< condition of the youngest age
 inline constexpr FieldSpec kDistance{698, 4};
 inline constexpr FieldSpec kTrack{706, 2};        ///< track code
 inline constexpr FieldSpec kCourseKubun{710, 2};  ///< A, B, C … course

@@ -5,6 +5,8 @@
 #include "ui/dialogs/manual_opener.h"
 #include "ui/dialogs/oz_get_time_form.h"
 #include "ui/dialogs/version_box.h"
+#include "ui/verify/sim_form.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace ui {
 namespace {
@@ -30,6 +32,19 @@ void ChooseFolderOf(TMainForm& window, FolderChoice choice) {
                window.Prompts(), PickerAsker(&window));
 }
 
+// The verification window: made at the first "出力" and kept with the main window, which
+// shows the last day and race of each export.
+void OpenVerification(TMainForm& window) {
+  auto* form = window.findChild<ui::verify::TSimForm*>();
+  if (!form) {
+    form = new ui::verify::TSimForm(window.Session(), &window);
+    QObject::connect(
+        form, &ui::verify::TSimForm::ExportFinished, &window,
+        [&window](const QString& day, int item) { window.ShowDayAndRace(ToSjis(day), item); });
+  }
+  form->ShowForm();
+}
+
 }  // namespace
 
 TMainForm::DialogCommands MakeDialogCommands() {
@@ -39,6 +54,7 @@ TMainForm::DialogCommands MakeDialogCommands() {
   commands.TimeSeriesFolder = [](TMainForm& w) { ChooseFolderOf(w, FolderChoice::kTimeSeries); };
   commands.PluginFolder = [](TMainForm& w) { ChooseFolderOf(w, FolderChoice::kVelkTohyo2); };
   commands.Version = [](TMainForm& w) { VersionBox(&w).exec(); };
+  commands.Verification = OpenVerification;
   commands.Manual = [](TMainForm& w) {
     app::Session& session = w.Session();
     OpenManual(session.Store().ProgramFolder(), DocumentViewer(), session.TheLauncher(),

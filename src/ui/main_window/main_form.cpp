@@ -152,6 +152,13 @@ bool TMainForm::ChooseDate(const std::string& day_prefix) {
   return result == app::LoadResult::kLoaded;
 }
 
+void TMainForm::ShowDayAndRace(const std::string& day_prefix, int item) {
+  if (!ChooseDate(day_prefix)) return;
+  if (item < 0 || item >= static_cast<int>(session_.DatList.Items.size())) return;
+  Guarded(session_, [&] { session_.SelectRace(item); });
+  Render();
+}
+
 void TMainForm::RaceChosen(int row) {
   if (rendering_ || row < 0) return;
   Guarded(session_, [&] { session_.SelectRace(row); });

@@ -35,6 +35,7 @@ class TMainForm : public QMainWindow {
     std::function<void(TMainForm&)> PluginFolder;  ///< "Velk投票プラグイン２フォルダ指定"
     std::function<void(TMainForm&)> Version;       ///< "ﾊﾞｰｼﾞｮﾝ情報"
     std::function<void(TMainForm&)> Manual;        ///< "ヘルプ"
+    std::function<void(TMainForm&)> Verification;  ///< "開発用" → "出力"
   };
 
   TMainForm(app::Session& session, QtPrompts& prompts, DialogCommands commands = {},
@@ -47,6 +48,8 @@ class TMainForm : public QMainWindow {
 
   /// The user picks a day (Shift-JIS DayPrefix) in `DateCombo`; false when it did not load.
   bool ChooseDate(const std::string& day_prefix);
+  /// After the verification export: the day picked and its race-list item selected.
+  void ShowDayAndRace(const std::string& day_prefix, int item);
   /// The date list built again (after a pull) and shown.
   void RebuildDateList();
   /// The race shown drawn again after the settings changed (the race selected anew).

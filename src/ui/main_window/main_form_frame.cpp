@@ -64,6 +64,11 @@ void TMainForm::BuildMenus() {
   connect(logic_a_, &QAction::triggered, this, [this] { LogicChosen(1); });
   connect(logic_b_, &QAction::triggered, this, [this] { LogicChosen(2); });
 
+  QMenu* development = menuBar()->addMenu(QStringLiteral("開発用"));
+  QAction* verification = Command(QStringLiteral("出力"), {}, commands_.Verification);
+  verification->setObjectName(QStringLiteral("VerificationItem"));
+  development->addAction(verification);
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
   help->addAction(Command(QStringLiteral("使用解説書(&C)"),
                           QStringLiteral("本ソフトのヘルプを表示します"), commands_.Manual));
