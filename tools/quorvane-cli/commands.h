@@ -12,5 +12,7 @@ int RunDays(const CliArgs& args);
 int RunDay(const CliArgs& args);
 int RunRace(const CliArgs& args);
 int RunVote(const CliArgs& args);
+int RunTimeSeries(const CliArgs& args);
+int RunLive(const CliArgs& args);
 
 }  // namespace cli

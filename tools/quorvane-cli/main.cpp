@@ -27,6 +27,8 @@ const Command kCommands[] = {
   {"day",   cli::RunDay,   "day --day D --json"},
   {"race",  cli::RunRace,  "race --day D --slot N [--logic A|B|none] [--mode 0|1] [--amount YEN] [--exclude TYPE:ROW]... --json"},
   {"vote",  cli::RunVote,  "vote --day D --slot N --type UR|UT|SRF|SRT [--yes]"},
+  {"timeseries", cli::RunTimeSeries, "timeseries --day D"},
+  {"live",  cli::RunLive,  "live [--at HH:MM:SS] [--speed N] [--until HH:MM] [--feed FEED]"},
 };
 // clang-format on
 
