@@ -58,7 +58,11 @@ FetchReport RealtimeFetch::Run(const RealtimeRequest& request) {
   }
   if (!run.failed) prompts_.SetStatus(kStatusLabel, "");
   prompts_.ProcessEvents();
-  CloseStep(run);
+  if (!CloseStep(run) && !ClosesTwice(loop)) {
+    // A stream left open would refuse every later fetch with -202: the change-notice
+    // fetch, which closes only once, tries once more, silently.
+    jv_.JVClose();
+  }
   if (run.failed) {
     run.report.outcome = opened == kNothingReleased && run.report.error.empty()
                              ? FetchOutcome::kNothingReleased
@@ -114,14 +118,15 @@ void RealtimeFetch::ReadLoop(Run_& run) {
   run.files.reset();
 }
 
-void RealtimeFetch::CloseStep(Run_& run) {
+bool RealtimeFetch::CloseStep(Run_& run) {
   const RealtimeLoop loop = run.request.loop;
   const int closed = jv_.JVClose();
   if (closed != 0) {
     Fail(run, ResultMessage("JVClose", closed), IsOdds(loop), Logged(loop));
-    return;
+    return false;
   }
   if (!IsOdds(loop) && !run.request.timer_flag) prompts_.Beep();
+  return true;
 }
 
 }  // namespace jvlink

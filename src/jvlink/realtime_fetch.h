@@ -61,7 +61,7 @@ class RealtimeFetch {
   struct Run_;
   void OpenFailed(Run_& run, int result);
   void ReadLoop(Run_& run);
-  void CloseStep(Run_& run);
+  bool CloseStep(Run_& run);
   void Fail(Run_& run, const std::string& text, bool beep, bool log);
 
   JVLink& jv_;
