@@ -209,6 +209,23 @@ TEST_F(SchedulesTest, TheMorningTimerPutsEveryRaceOnTheListOnce) {
   EXPECT_EQ(session_.Day().AsaFetched1[2], 1);
 }
 
+TEST_F(SchedulesTest, ANoticeForAnUnknownRaceIsLoggedOnceAndChangesNothing) {
+  StoreDay("20240518", {"1000"});
+  std::string tc = testsupport::RecordWithKey("TC", store::kTcLength, '1', KeyOf("20240518", "06", 4));
+  testsupport::Put(tc, 28, "05180930");
+  testsupport::Put(tc, 36, "1105");
+  session_.Store().Disk().Save(session_.Store().ChangeFilePath(DayOf("20240518")),
+                               {tc.substr(0, tc.size() - 2)});
+  const auto before = testsupport::FolderSnapshot(session_.Store().DataFolder());
+  ASSERT_EQ(Load("20240518"), LoadResult::kLoaded);
+  fetches_.ApplyChangeNotices();  // applied again: logged once per day load
+  EXPECT_EQ(testsupport::FolderSnapshot(session_.Store().DataFolder()), before);
+  const std::string log = codes::SjisToUtf8(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt"));
+  const std::string line = "変更通知の対象レースがありません：" + KeyOf("20240518", "06", 4);
+  ASSERT_NE(log.find(line), std::string::npos) << log;
+  EXPECT_EQ(log.find(line), log.rfind(line));
+}
+
 // ---- Labels and the next race ---------------------------------------------------------------
 
 TEST_F(SchedulesTest, TheCountdownOfARaceTwoDaysAheadShowsOnlyItsTimeOfDayPart) {

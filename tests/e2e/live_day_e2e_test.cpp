@@ -258,6 +258,37 @@ TEST_F(LiveDayEndToEnd, AResultTickDuringAPullWaitsAndRunsWhenTheStreamIsFree) {
   EXPECT_EQ(results.back().outcome, jvlink::FetchOutcome::kDone);
 }
 
+TEST_F(LiveDayEndToEnd, AResultTickDuringTheMorningFetchRunsRightAfterIt) {
+  auto rig = std::make_unique<LiveRig>(Feed(), home_.path(), kMorning);
+  rig->Pull(kPullFrom, false);
+  rig->session.Settings().SetFirst(9, 33);  // between two result ticks
+  rig->clock.Set(kLoad);
+  ASSERT_EQ(rig->LoadToday(), app::LoadResult::kLoaded);
+  rig->RunUntil(At(9, 32, 59));
+  const size_t results_before = rig->Events("結果情報").size();
+  bool ticked = false;
+  rig->prompts.on_events = [&] {
+    if (ticked || rig->Events("朝ｵｯｽﾞ").empty()) return;
+    ticked = true;
+    rig->schedules.Tick(app::TimerId::kResult);
+  };
+  rig->RunUntil(At(9, 33, 0));
+  rig->prompts.on_events = nullptr;
+  ASSERT_TRUE(ticked);
+  EXPECT_FALSE(rig->schedules.HasWaitingFetches());
+  // Every morning fetch first, then the result fetch that waited, at the same moment.
+  std::vector<std::string> kinds;
+  for (const auto& e : rig->events) {
+    if (TimeText(e.at) != "09:33:00") continue;
+    if (e.what != "shown") kinds.push_back(e.what.substr(0, e.what.find(' ')));
+  }
+  EXPECT_EQ(kinds.back(), "結果情報");
+  EXPECT_EQ(std::count(kinds.begin(), kinds.end(), "朝ｵｯｽﾞ"),
+            static_cast<long>(rig->session.DatList.Items.size()));
+  EXPECT_EQ(rig->Events("結果情報").size(), results_before + 1);
+  EXPECT_EQ(TimeText(rig->Events("結果情報").back().at), "09:33:00");
+}
+
 TEST_F(LiveDayEndToEnd, ACancelledPullDoesNotSilenceTheFetchesAfterIt) {
   auto rig = MorningRig();
   rig->clock.Set(At(10, 30));
