@@ -125,8 +125,8 @@ bool LiveFetches::RaceOdds() {
   }
   const std::string race = DisplayedRaceText();
   RealtimeRequest request{RealtimeLoop::kOdds, std::string(ra.Field(12, 16)),
-                          race + codes::Sj("オッズ取得中"),
-                          race + codes::Sj("R:ｵｯｽﾞ取得エラー："), false};
+                          race + codes::Sj("オッズ取得中"), race + codes::Sj("R:ｵｯｽﾞ取得エラー："),
+                          false};
   if (Fetch(codes::Sj("速報ｵｯｽﾞ ") + race + "R", request).outcome != FetchOutcome::kDone) {
     return false;
   }
@@ -226,8 +226,7 @@ void LiveFetches::ChangeNotices() {
   Running running(*this);
   const std::string day_key(session_.Day().RaRec[0].Field(12, 8));
   if (!DaySelected() || codes::NumericValue(day_key) <= 0) return;
-  RealtimeRequest request{RealtimeLoop::kChangeNotices, day_key,
-                          codes::Sj("開催速報データ取得中"),
+  RealtimeRequest request{RealtimeLoop::kChangeNotices, day_key, codes::Sj("開催速報データ取得中"),
                           DisplayedRaceText() + codes::Sj("R:開催速報データ取得エラー："),
                           ChangeTimerFlag};
   if (Fetch(codes::Sj("開催速報"), request).outcome != FetchOutcome::kDone) return;

@@ -28,9 +28,9 @@ class LiveFetches {
   bool StreamBusy() const { return running_ > 0 || link_.Held(); }
 
   // The user's buttons and menu: refused with a status text while the stream is busy.
-  void RaceOddsButton();   ///< "速報ｵｯｽﾞ"
-  void OneDayOddsMenu();   ///< "1日分の全オッズを一括取得(&O)"
-  void ResultsButton();    ///< "結果情報"
+  void RaceOddsButton();  ///< "速報ｵｯｽﾞ"
+  void OneDayOddsMenu();  ///< "1日分の全オッズを一括取得(&O)"
+  void ResultsButton();   ///< "結果情報"
 
   // The timers' fetches; the caller has checked StreamBusy.
   /// Entries: RaceKey (16 bytes) + RaceSlot "%2d".

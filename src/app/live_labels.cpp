@@ -69,7 +69,8 @@ std::string CountdownText(const store::RaRecord& race, const LocalTime& now) {
   if (left <= 0) return kStarted;
   const long long in_day = left % kDaySeconds;
   return kLeft + Digits(static_cast<int>(in_day / 3600), 2) + ":" +
-         Digits(static_cast<int>(in_day / 60 % 60), 2) + ":" + Digits(static_cast<int>(in_day % 60), 2);
+         Digits(static_cast<int>(in_day / 60 % 60), 2) + ":" +
+         Digits(static_cast<int>(in_day % 60), 2);
 }
 
 }  // namespace app

@@ -63,8 +63,7 @@ const TimerState& RaceDaySchedules::Timer(TimerId id) const {
 
 void RaceDaySchedules::SetTimer(TimerId id, bool enabled, int interval_ms) {
   TimerState& timer = timers_[static_cast<int>(id)];
-  const bool restart =
-      enabled && (!timer.enabled || (timer.interval_ms != interval_ms));
+  const bool restart = enabled && (!timer.enabled || (timer.interval_ms != interval_ms));
   timer.enabled = enabled;
   timer.interval_ms = interval_ms;
   if (restart) ++timer.restarts;
@@ -73,11 +72,21 @@ void RaceDaySchedules::SetTimer(TimerId id, bool enabled, int interval_ms) {
 void RaceDaySchedules::Tick(TimerId id) {
   if (!Timer(id).enabled) return;
   switch (id) {
-    case TimerId::kClock: ClockTick(); break;
-    case TimerId::kCountdown: CountdownTick(); break;
-    case TimerId::kMorning: MorningTick(); break;
-    case TimerId::kResult: ResultTick(); break;
-    case TimerId::kChange: ChangeTick(); break;
+    case TimerId::kClock:
+      ClockTick();
+      break;
+    case TimerId::kCountdown:
+      CountdownTick();
+      break;
+    case TimerId::kMorning:
+      MorningTick();
+      break;
+    case TimerId::kResult:
+      ResultTick();
+      break;
+    case TimerId::kChange:
+      ChangeTick();
+      break;
   }
   RunWaiting();
 }
@@ -131,9 +140,9 @@ void RaceDaySchedules::AutoOddsCheck() {
   store::RaceDay& day = session_.Day();
   if (!CardIsCurrent(day)) {
     session_.Prompts().Beep();
-    session_.Prompts().Inform(codes::Sj(
-        "出走表データが最新でありません。JVデータ取得ボタンよりデータを取得してから"
-        "オッズを取得してください。"));
+    session_.Prompts().Inform(
+        codes::Sj("出走表データが最新でありません。JVデータ取得ボタンよりデータを取得してから"
+                  "オッズを取得してください。"));
     auto_odds_checked_ = false;
     SetTimer(TimerId::kMorning, false, kMorningIntervalMs);
     return;

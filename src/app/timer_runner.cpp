@@ -11,7 +11,8 @@ void TimerRunner::Sync(long long now_ms) {
     const TimerState& timer = schedules_.Timer(static_cast<TimerId>(i));
     Follow& follow = follow_[i];
     const bool on = timer.enabled && timer.interval_ms > 0;
-    if (on && (!follow.on || follow.restarts != timer.restarts)) follow.due = now_ms + timer.interval_ms;
+    if (on && (!follow.on || follow.restarts != timer.restarts))
+      follow.due = now_ms + timer.interval_ms;
     follow.on = on;
     follow.restarts = timer.restarts;
   }

@@ -21,9 +21,12 @@ bool Logged(RealtimeLoop loop) { return loop != RealtimeLoop::kChangeNotices; }
 
 const char* DataSpecOf(RealtimeLoop loop) {
   switch (loop) {
-    case RealtimeLoop::kOdds: return "0B30";
-    case RealtimeLoop::kResults: return "0B12";
-    case RealtimeLoop::kChangeNotices: return "0B14";
+    case RealtimeLoop::kOdds:
+      return "0B30";
+    case RealtimeLoop::kResults:
+      return "0B12";
+    case RealtimeLoop::kChangeNotices:
+      return "0B14";
   }
   throw codes::LogicError("unknown real-time loop");
 }

@@ -66,9 +66,12 @@ bool MeetsConditions(std::string_view record, const RealtimeRule& rule) {
 bool File(std::string_view record, const RealtimeRule& rule, store::RecordStore& store,
           store::LineFiles& files) {
   switch (rule.filing) {
-    case Filing::kRunnerSlot: return store.StoreRunnerRecord(files, record, rule.may_create);
-    case Filing::kChangeFile: return store.StoreChangeRecord(files, record, rule.may_create);
-    case Filing::kDayFile: break;
+    case Filing::kRunnerSlot:
+      return store.StoreRunnerRecord(files, record, rule.may_create);
+    case Filing::kChangeFile:
+      return store.StoreChangeRecord(files, record, rule.may_create);
+    case Filing::kDayFile:
+      break;
   }
   if (!rule.zero_stamp) {
     return store.StoreDayRecord(files, record, rule.suffix, rule.may_create, rule.mode);
@@ -79,8 +82,8 @@ bool File(std::string_view record, const RealtimeRule& rule, store::RecordStore&
 
 }  // namespace
 
-RecordFate FileRealtimeRecord(std::string_view record, RealtimeLoop loop,
-                              store::RecordStore& store, store::LineFiles& files) {
+RecordFate FileRealtimeRecord(std::string_view record, RealtimeLoop loop, store::RecordStore& store,
+                              store::LineFiles& files) {
   const RealtimeRule* rule = FindRule(loop, codes::Field(record, 1, 2));
   if (rule == nullptr) return RecordFate::kSkipped;
   if (!WellFormed(record, *rule)) return RecordFate::kBad;

@@ -25,7 +25,7 @@ enum class RealtimeLoop {
 /// A record of the wrong length, without CR LF or whose date or key would not make a
 /// file name is kBad: dropped (the store logs names it refuses). Other records are kSkipped.
 /// File errors raise InputError.
-RecordFate FileRealtimeRecord(std::string_view record, RealtimeLoop loop,
-                              store::RecordStore& store, store::LineFiles& files);
+RecordFate FileRealtimeRecord(std::string_view record, RealtimeLoop loop, store::RecordStore& store,
+                              store::LineFiles& files);
 
 }  // namespace jvlink

@@ -59,8 +59,7 @@ ChangeNoticeResult ApplyChangeNotices(RaceDay& day, RecordStore& store,
   LineFiles& disk = store.Disk();
   if (!disk.Exists(tc_file) || !disk.Exists(ra_file)) return result;
   std::vector<std::string> ra_lines = disk.Load(ra_file).value_or(std::vector<std::string>{});
-  const std::vector<std::string> notices =
-      disk.Load(tc_file).value_or(std::vector<std::string>{});
+  const std::vector<std::string> notices = disk.Load(tc_file).value_or(std::vector<std::string>{});
   result.ran = true;
 
   bool changed = false;

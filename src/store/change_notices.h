@@ -15,9 +15,9 @@ inline constexpr int kMaxChangeNotices = 36;
 
 /// What applying the day's change notices did.
 struct ChangeNoticeResult {
-  bool ran = false;       ///< both the change file and the day file exist
-  int applied = 0;        ///< notices newer than the ".NEW" time that found their race
-  int moved_slots = 0;    ///< RaceDay slots that took a new post time
+  bool ran = false;     ///< both the change file and the day file exist
+  int applied = 0;      ///< notices newer than the ".NEW" time that found their race
+  int moved_slots = 0;  ///< RaceDay slots that took a new post time
   /// Notices that changed nothing: "RaceKey" of a race the day file does not have, or
   /// "?" + the first bytes of a line that is no TC record. Shift-JIS-free ASCII.
   std::vector<std::string> unmatched;

@@ -30,8 +30,7 @@ std::string NearestAnnouncement(const std::vector<std::string>& lines, std::stri
 /// qualifying line are left as they were. InputError for files that cannot be read or
 /// written; files written before stay written.
 TimeSeriesCounts ImportTimeSeriesFiles(const RaceDay& day, RecordStore& store,
-                                       const std::filesystem::path& folder,
-                                       std::string_view first);
+                                       const std::filesystem::path& folder, std::string_view first);
 
 /// c1 + "ﾚｰｽ分の単複枠朝ｵｯｽﾞ、" CR LF c2 + "ﾚｰｽ分の馬連朝ｵｯｽﾞ" CR LF "を取りこみました。"
 /// (Shift-JIS).

@@ -64,7 +64,8 @@ class SchedulesTest : public ::testing::Test {
       session_.Store().StoreDayRecord(session_.Store().Disk(), ra, ".jvRA", true,
                                       store::OrderMode::kSortAndDrop);
       for (int h = 1; h <= 8; ++h) {
-        session_.Store().StoreRunnerRecord(session_.Store().Disk(), testsupport::SeOf(key, h), true);
+        session_.Store().StoreRunnerRecord(session_.Store().Disk(), testsupport::SeOf(key, h),
+                                           true);
       }
     }
     session_.BuildDateList();
@@ -177,7 +178,7 @@ TEST_F(SchedulesTest, AfterSixTheResultTimerNoLongerFetchesButChangeNoticesGoOn)
   clock_.Set({2024, 5, 18, 17, 51, 0});
   ASSERT_EQ(Load("20240518"), LoadResult::kLoaded);
   Run({2024, 5, 18, 17, 51, 0}, {2024, 5, 18, 18, 11, 0});
-  EXPECT_TRUE(OpensOf("0B12").empty());  // 18:01 and 18:11
+  EXPECT_TRUE(OpensOf("0B12").empty());   // 18:01 and 18:11
   EXPECT_EQ(OpensOf("0B14").size(), 4u);  // 17:56, 18:01, 18:06, 18:11
 }
 
@@ -202,16 +203,16 @@ TEST_F(SchedulesTest, TheMorningTimerPutsEveryRaceOnTheListOnce) {
   EXPECT_EQ(session_.Day().Work[2].AsaFetchTime2, "091600");
   EXPECT_EQ(session_.Day().Work[3].AsaFetchTime1, "");  // no race in the slot
   Run({2024, 5, 18, 8, 30, 0}, {2024, 5, 18, 9, 20, 0});
-  EXPECT_EQ(OpensOf("0B30"),
-            (std::vector<std::string>{"0B30 " + KeyOf("20240518", "05", 1),
-                                      "0B30 " + KeyOf("20240518", "05", 2),
-                                      "0B30 " + KeyOf("20240518", "05", 3)}));
+  EXPECT_EQ(OpensOf("0B30"), (std::vector<std::string>{"0B30 " + KeyOf("20240518", "05", 1),
+                                                       "0B30 " + KeyOf("20240518", "05", 2),
+                                                       "0B30 " + KeyOf("20240518", "05", 3)}));
   EXPECT_EQ(session_.Day().AsaFetched1[2], 1);
 }
 
 TEST_F(SchedulesTest, ANoticeForAnUnknownRaceIsLoggedOnceAndChangesNothing) {
   StoreDay("20240518", {"1000"});
-  std::string tc = testsupport::RecordWithKey("TC", store::kTcLength, '1', KeyOf("20240518", "06", 4));
+  std::string tc =
+      testsupport::RecordWithKey("TC", store::kTcLength, '1', KeyOf("20240518", "06", 4));
   testsupport::Put(tc, 28, "05180930");
   testsupport::Put(tc, 36, "1105");
   session_.Store().Disk().Save(session_.Store().ChangeFilePath(DayOf("20240518")),
@@ -220,7 +221,8 @@ TEST_F(SchedulesTest, ANoticeForAnUnknownRaceIsLoggedOnceAndChangesNothing) {
   ASSERT_EQ(Load("20240518"), LoadResult::kLoaded);
   fetches_.ApplyChangeNotices();  // applied again: logged once per day load
   EXPECT_EQ(testsupport::FolderSnapshot(session_.Store().DataFolder()), before);
-  const std::string log = codes::SjisToUtf8(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt"));
+  const std::string log =
+      codes::SjisToUtf8(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt"));
   const std::string line = "変更通知の対象レースがありません：" + KeyOf("20240518", "06", 4);
   ASSERT_NE(log.find(line), std::string::npos) << log;
   EXPECT_EQ(log.find(line), log.rfind(line));

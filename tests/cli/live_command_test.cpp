@@ -26,8 +26,8 @@ class LiveCommandTest : public ::testing::Test {
     pulled_ = new testsupport::TempDir;
     fs::create_directories(pulled_->path() / "home");
     Now("2024/05/18 08:20:00");
-    CliRun feed = RunCli(*pulled_, "feed --out '" + Feed().string() +
-                                       "' --from 20240518 --days 1 --today");
+    CliRun feed =
+        RunCli(*pulled_, "feed --out '" + Feed().string() + "' --from 20240518 --days 1 --today");
     ASSERT_EQ(feed.status, 0) << feed.err;
     CliRun pull = RunCli(*pulled_, "pull --from '2024/05/01 00:00:00'" + FeedOption());
     ASSERT_EQ(pull.status, 0) << pull.err;

@@ -189,8 +189,7 @@ TEST_F(LiveDayEndToEnd, AWholeRaceDayEndsWithTheStoreOfAPullAfterTheRaces) {
   EXPECT_EQ(static_cast<int>(rig->Events("速報ｵｯｽﾞ").size()), races);
   EXPECT_EQ(session.DatList.ItemIndex, races - 1);
 
-  for (const char* suffix : {".jvO1a", ".jvO2a", ".jvO3a", ".jvO4a", ".jvO5a", ".jvO6a",
-                             ".jvRA"}) {
+  for (const char* suffix : {".jvO1a", ".jvO2a", ".jvO3a", ".jvO4a", ".jvO5a", ".jvO6a", ".jvRA"}) {
     const std::string mine = FileOf(home_.path(), kDay + suffix);
     EXPECT_FALSE(mine.empty()) << suffix;
     EXPECT_TRUE(mine == FileOf(Reference(), kDay + suffix)) << suffix;
@@ -201,14 +200,16 @@ TEST_F(LiveDayEndToEnd, AWholeRaceDayEndsWithTheStoreOfAPullAfterTheRaces) {
   ASSERT_EQ(my_hr.size(), ref_hr.size());
   ASSERT_EQ(static_cast<int>(my_hr.size()), races);
   for (size_t i = 0; i < my_hr.size(); ++i) {
-    EXPECT_EQ(my_hr[i].substr(0, 2) + my_hr[i].substr(11), ref_hr[i].substr(0, 2) + ref_hr[i].substr(11));
+    EXPECT_EQ(my_hr[i].substr(0, 2) + my_hr[i].substr(11),
+              ref_hr[i].substr(0, 2) + ref_hr[i].substr(11));
   }
   LiveRig reference(Feed(), Reference(), At(18, 30));
   ASSERT_EQ(reference.LoadToday(), app::LoadResult::kLoaded);
   for (int s = 0; s < races; ++s) {
     EXPECT_TRUE(session.Day().DayPayouts[s] == reference.session.Day().DayPayouts[s]) << s;
   }
-  const std::string log = codes::SjisToUtf8(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt"));
+  const std::string log =
+      codes::SjisToUtf8(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt"));
   EXPECT_EQ(log.find("【エラー】"), std::string::npos) << log;
 }
 

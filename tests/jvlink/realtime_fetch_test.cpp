@@ -48,7 +48,9 @@ class FailingReads : public JVLink {
     if (++reads_ == fail_at) return code;
     return inner_.JVRead(buff, size, name);
   }
-  int JVRTOpen(const std::string& d, const std::string& k) override { return inner_.JVRTOpen(d, k); }
+  int JVRTOpen(const std::string& d, const std::string& k) override {
+    return inner_.JVRTOpen(d, k);
+  }
   int JVCancel() override { return inner_.JVCancel(); }
   int JVClose() override { return inner_.JVClose(); }
 
@@ -200,8 +202,8 @@ struct FilingCase {
   std::string record;
   bool day_files_exist;  // the pull made the day's RA and runner files before
   RecordFate fate;
-  const char* file;      // where it lands ("" for nowhere); under Data/ or CHG/
-  const char* stamp;     // positions 1-11 of the stored line
+  const char* file;   // where it lands ("" for nowhere); under Data/ or CHG/
+  const char* stamp;  // positions 1-11 of the stored line
 };
 
 class Filing : public RealtimeFetchTest, public ::testing::WithParamInterface<FilingCase> {};

@@ -60,8 +60,10 @@ std::string Tc(const std::string& course, int race, const std::string& announced
 class ChangeNoticesTest : public ::testing::Test {
  protected:
   ChangeNoticesTest()
-      : clock_({2024, 5, 16, 9, 0, 0}), store_(home_.path(), clock_),
-        day_(std::make_unique<RaceDay>()), prefix_(codes::Sj("2024年05月16日")) {
+      : clock_({2024, 5, 16, 9, 0, 0}),
+        store_(home_.path(), clock_),
+        day_(std::make_unique<RaceDay>()),
+        prefix_(codes::Sj("2024年05月16日")) {
     store_.PrepareFolders();
     testsupport::StoreDay(store_, kYmd, {{"05", 1, 8}, {"05", 2, 8}, {"08", 1, 8}}, false);
     // The RaceDay as the loader leaves it: slots in file order.

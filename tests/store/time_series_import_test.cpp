@@ -83,8 +83,10 @@ TEST(NearestAnnouncement, PassesOverLinesOfAnotherLengthOrRace) {
 class TimeSeriesImportTest : public ::testing::Test {
  protected:
   TimeSeriesImportTest()
-      : clock_({2024, 5, 18, 7, 30, 0}), store_(home_.path() / "home", clock_),
-        day_(std::make_unique<RaceDay>()), prefix_(codes::Sj("2024年05月18日")),
+      : clock_({2024, 5, 18, 7, 30, 0}),
+        store_(home_.path() / "home", clock_),
+        day_(std::make_unique<RaceDay>()),
+        prefix_(codes::Sj("2024年05月18日")),
         companion_(home_.path() / "jikeiretu") {
     store_.PrepareFolders();
     for (int race = 1; race <= 3; ++race) {
@@ -100,7 +102,8 @@ class TimeSeriesImportTest : public ::testing::Test {
                        lines);
   }
   std::vector<std::string> Target(int n) {
-    return store_.Disk().Load(store_.DayFilePath(prefix_, ".jvO" + std::to_string(n) + "a"))
+    return store_.Disk()
+        .Load(store_.DayFilePath(prefix_, ".jvO" + std::to_string(n) + "a"))
         .value_or(std::vector<std::string>{});
   }
 

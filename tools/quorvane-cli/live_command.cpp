@@ -59,9 +59,12 @@ app::LocalTime AtSecondOfDay(app::LocalTime day, int second) {
 
 std::string OutcomeText(const jvlink::FetchReport& report) {
   switch (report.outcome) {
-    case jvlink::FetchOutcome::kDone: return jvlink::PullSummaryText(report.counts);
-    case jvlink::FetchOutcome::kNothingReleased: return codes::Sj("未発表");
-    case jvlink::FetchOutcome::kFailed: break;
+    case jvlink::FetchOutcome::kDone:
+      return jvlink::PullSummaryText(report.counts);
+    case jvlink::FetchOutcome::kNothingReleased:
+      return codes::Sj("未発表");
+    case jvlink::FetchOutcome::kFailed:
+      break;
   }
   return codes::Sj("失敗 ") + report.error;
 }
@@ -92,8 +95,10 @@ LiveOptions ReadOptions(const CliArgs& args) {
   o.feed = args.Get("--feed").value_or(args.home() + "/feed");
   const app::LocalTime now = app::SystemClock().Now();
   o.start = now;
-  if (auto at = args.Get("--at")) o.start = AtSecondOfDay(now, TimeOfDayArgument("--at", *at, true));
-  o.until = AtSecondOfDay(o.start, TimeOfDayArgument("--until", args.Get("--until").value_or("18:00"), false));
+  if (auto at = args.Get("--at"))
+    o.start = AtSecondOfDay(now, TimeOfDayArgument("--at", *at, true));
+  o.until = AtSecondOfDay(
+      o.start, TimeOfDayArgument("--until", args.Get("--until").value_or("18:00"), false));
   o.speed = args.GetInt("--speed").value_or(1);
   if (o.speed < 1 || o.speed > kMaxSpeed) {
     throw UsageError("--speed takes a whole number from 1 to " + std::to_string(kMaxSpeed));
@@ -154,7 +159,8 @@ int RunLive(const CliArgs& args) {
   for (;;) {
     const std::optional<long long> due = runner.NextDue();
     if (!due || *due > end_ms || interrupted) break;
-    std::this_thread::sleep_until(real_start + std::chrono::microseconds(*due * 1000 / options.speed));
+    std::this_thread::sleep_until(real_start +
+                                  std::chrono::microseconds(*due * 1000 / options.speed));
     clock.Set(app::AddSeconds(options.start, *due / 1000));
     runner.FireDue(*due);
   }
