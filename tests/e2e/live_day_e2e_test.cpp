@@ -18,6 +18,7 @@
 #include "live_rig.h"
 #include "store/add_minutes.h"
 #include "store/line_files.h"
+#include "store/record_lengths.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -109,50 +110,58 @@ std::string FileOf(const fs::path& home, const std::string& name) {
   return testsupport::ReadFileBytes(home / "Data" / fs::u8path(name));
 }
 
-TEST_F(LiveDayEndToEnd, AWholeRaceDayEndsWithTheStoreOfAPullAfterTheRaces) {
-  auto rig = MorningRig();
-  app::Session& session = rig->session;
-  const int races = static_cast<int>(session.DatList.Items.size());
-  ASSERT_GE(races, 24);
-  const std::string first_post(session.Day().RaRec[0].Field(874, 4));
+int SlotOf(const app::Session& session, const std::string& key) {
+  for (int s = 0; s < static_cast<int>(session.DatList.Items.size()); ++s) {
+    if (session.Day().RaRec[s].Field(12, 16) == key) return s;
+  }
+  return -1;
+}
 
-  // Each change notice is applied at the first change-notice tick that sees it: the race
-  // takes the new post time, in the day file too, and its morning times are set again.
-  const std::vector<Notice> notices = FeedNotices(Feed());
-  ASSERT_FALSE(notices.empty());
+// Each change notice is applied at the first change-notice tick that sees it: the race
+// takes the new post time, in the day file too, its morning times are set again, and its
+// countdown runs to the new time.
+void ExpectNoticesApplied(LiveRig& rig, const std::vector<Notice>& notices) {
+  const app::Session& session = rig.session;
   for (const Notice& n : notices) {
     const LocalTime tick = TickAtOrAfter(n.announced, 5);
-    rig->RunUntil(tick);
-    int slot = -1;
-    for (int s = 0; s < races; ++s) {
-      if (session.Day().RaRec[s].Field(12, 16) == n.key) slot = s;
-    }
+    rig.RunUntil(tick);
+    const int slot = SlotOf(session, n.key);
     ASSERT_GE(slot, 0) << n.key;
-    EXPECT_EQ(session.Day().RaRec[slot].Field(874, 4), n.post) << n.key << " at " << TimeText(tick);
+    EXPECT_EQ(session.Day().RaRec[slot].Field(874, 4), n.post) << n.key << " " << TimeText(tick);
     EXPECT_EQ(session.Day().Work[slot].AsaFetchTime1, "091500");
     EXPECT_EQ(session.Day().Work[slot].AsaFetchTime2, "091600");
-    const std::string left = codes::SjisToUtf8(app::CountdownText(session.Day().RaRec[slot], tick));
+    bool in_file = false;
+    for (const std::string& line :
+         store::SplitLines(FileOf(rig.session.Store().ProgramFolder(), kDay + ".jvRA"))) {
+      if (line.substr(11, 16) == n.key) in_file = line.substr(873, 4) == n.post;
+    }
+    EXPECT_TRUE(in_file) << n.key;
     const int minutes = std::stoi(n.post.substr(0, 2)) * 60 + std::stoi(n.post.substr(2, 2)) -
                         tick.hour * 60 - tick.minute;
     char expected[64];
     std::snprintf(expected, sizeof expected, "発走までの残り時間：%02d:%02d:00", minutes / 60,
                   minutes % 60);
-    EXPECT_EQ(left, expected);
+    EXPECT_EQ(codes::SjisToUtf8(app::CountdownText(session.Day().RaRec[slot], tick)), expected);
   }
-  rig->RunUntil(At(18, 30));
+}
 
-  // Morning odds: every race once, all at 09:15:00.
-  const auto morning = rig->Events("朝ｵｯｽﾞ");
-  ASSERT_EQ(static_cast<int>(morning.size()), races);
+// Every race's morning odds fetched once, all at `when`.
+void ExpectMorningOddsAt(const LiveRig& rig, const std::string& when) {
+  const auto morning = rig.Events("朝ｵｯｽﾞ");
+  ASSERT_EQ(morning.size(), rig.session.DatList.Items.size());
   std::set<std::string> names;
   for (const auto& e : morning) {
-    EXPECT_EQ(TimeText(e.at), "09:15:00") << e.what;
+    EXPECT_EQ(TimeText(e.at), when) << e.what;
     EXPECT_EQ(e.outcome, jvlink::FetchOutcome::kDone) << e.what;
     names.insert(e.what);
   }
-  EXPECT_EQ(static_cast<int>(names.size()), races);
+  EXPECT_EQ(names.size(), morning.size());
+}
 
-  // Results every 10 minutes from the first tick past first post - 35 minutes to 18:00.
+// Results every 10 minutes from the first tick past the first post time - 35 minutes up to
+// 18:00; change notices every 5 minutes from the first tick past it - 65 minutes, on past
+// 18:00 (the run goes to 18:30).
+void ExpectFetchWindows(const LiveRig& rig, const std::string& first_post) {
   std::vector<std::string> expected_results;
   for (int m = 8 * 60 + 40; m <= 18 * 60 + 30; m += 10) {
     const LocalTime t = At(m / 60, m % 60);
@@ -161,53 +170,73 @@ TEST_F(LiveDayEndToEnd, AWholeRaceDayEndsWithTheStoreOfAPullAfterTheRaces) {
     }
   }
   std::vector<std::string> result_times;
-  for (const auto& e : rig->Events("結果情報")) result_times.push_back(TimeText(e.at));
+  for (const auto& e : rig.Events("結果情報")) result_times.push_back(TimeText(e.at));
   EXPECT_EQ(result_times, expected_results);
   EXPECT_EQ(expected_results.back(), "18:00:00");
 
-  // Change notices every 5 minutes from the first tick past first post - 65 minutes, on
-  // past 18:00.
-  const auto changes = rig->Events("開催速報");
+  const auto changes = rig.Events("開催速報");
   ASSERT_FALSE(changes.empty());
   EXPECT_GT(Hhnn(changes.front().at), store::AddMinutes(first_post, -65));
   EXPECT_LE(Hhnn(changes.front().at), store::AddMinutes(first_post, -60));
   EXPECT_EQ(TimeText(changes.back().at), "18:30:00");
+}
 
-  // The shown race (the first) was drawn again after the morning odds and once when its
-  // payouts came; no other result fetch redrew it.
-  int shown_after_results = 0;
-  for (size_t i = 1; i < rig->events.size(); ++i) {
-    if (rig->events[i].what == "shown" && rig->events[i - 1].what.starts_with("結果情報")) {
-      ++shown_after_results;
-    }
+// The redraws that followed a result fetch.
+int ShownAfterResults(const LiveRig& rig) {
+  int shown = 0;
+  for (size_t i = 1; i < rig.events.size(); ++i) {
+    if (rig.events[i].what == "shown" && rig.events[i - 1].what.starts_with("結果情報")) ++shown;
   }
-  EXPECT_EQ(shown_after_results, 1);
-  EXPECT_EQ(session.Day().DayPayouts[0].Tan[0].horse > 0, true);
+  return shown;
+}
 
-  // The closing odds of every race, taken with the menu after the races.
-  rig->fetches.OneDayOddsMenu();
-  EXPECT_EQ(static_cast<int>(rig->Events("速報ｵｯｽﾞ").size()), races);
-  EXPECT_EQ(session.DatList.ItemIndex, races - 1);
-
+// The odds and race files byte for byte as the pull's; the payout lines but for the stamp
+// (the real-time fetch keeps the delivered one, the pull writes zeros), and the payouts
+// of every race as a load of the pulled day has them.
+void ExpectStoreOfThePull(const app::Session& session, const fs::path& reference_home,
+                          const fs::path& feed) {
+  const fs::path home = session.Store().ProgramFolder();
   for (const char* suffix : {".jvO1a", ".jvO2a", ".jvO3a", ".jvO4a", ".jvO5a", ".jvO6a", ".jvRA"}) {
-    const std::string mine = FileOf(home_.path(), kDay + suffix);
+    const std::string mine = FileOf(home, kDay + suffix);
     EXPECT_FALSE(mine.empty()) << suffix;
-    EXPECT_TRUE(mine == FileOf(Reference(), kDay + suffix)) << suffix;
+    EXPECT_TRUE(mine == FileOf(reference_home, kDay + suffix)) << suffix;
   }
-  // Payout lines: the real-time fetch keeps the delivered stamp, the pull writes zeros.
-  const auto my_hr = store::SplitLines(FileOf(home_.path(), kDay + ".jvHR"));
-  const auto ref_hr = store::SplitLines(FileOf(Reference(), kDay + ".jvHR"));
+  const auto my_hr = store::SplitLines(FileOf(home, kDay + ".jvHR"));
+  const auto ref_hr = store::SplitLines(FileOf(reference_home, kDay + ".jvHR"));
   ASSERT_EQ(my_hr.size(), ref_hr.size());
-  ASSERT_EQ(static_cast<int>(my_hr.size()), races);
+  ASSERT_EQ(my_hr.size(), session.DatList.Items.size());
   for (size_t i = 0; i < my_hr.size(); ++i) {
     EXPECT_EQ(my_hr[i].substr(0, 2) + my_hr[i].substr(11),
               ref_hr[i].substr(0, 2) + ref_hr[i].substr(11));
   }
-  LiveRig reference(Feed(), Reference(), At(18, 30));
+  LiveRig reference(feed, reference_home, At(18, 30));
   ASSERT_EQ(reference.LoadToday(), app::LoadResult::kLoaded);
-  for (int s = 0; s < races; ++s) {
+  for (int s = 0; s < store::kSlotCount; ++s) {
     EXPECT_TRUE(session.Day().DayPayouts[s] == reference.session.Day().DayPayouts[s]) << s;
   }
+}
+
+TEST_F(LiveDayEndToEnd, AWholeRaceDayEndsWithTheStoreOfAPullAfterTheRaces) {
+  auto rig = MorningRig();
+  const int races = static_cast<int>(rig->session.DatList.Items.size());
+  ASSERT_GE(races, 24);
+  const std::string first_post(rig->session.Day().RaRec[0].Field(874, 4));
+  const std::vector<Notice> notices = FeedNotices(Feed());
+  ASSERT_FALSE(notices.empty());
+
+  ExpectNoticesApplied(*rig, notices);
+  rig->RunUntil(At(18, 30));
+  ExpectMorningOddsAt(*rig, "09:15:00");
+  ExpectFetchWindows(*rig, first_post);
+  // The shown race (the first) was drawn again once, when its payouts came.
+  EXPECT_EQ(ShownAfterResults(*rig), 1);
+  EXPECT_GT(rig->session.Day().DayPayouts[0].Tan[0].horse, 0);
+
+  // The closing odds of every race, taken with the menu after the races.
+  rig->fetches.OneDayOddsMenu();
+  EXPECT_EQ(static_cast<int>(rig->Events("速報ｵｯｽﾞ").size()), races);
+  EXPECT_EQ(rig->session.DatList.ItemIndex, races - 1);
+  ExpectStoreOfThePull(rig->session, Reference(), Feed());
   const std::string log =
       codes::SjisToUtf8(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt"));
   EXPECT_EQ(log.find("【エラー】"), std::string::npos) << log;
@@ -218,9 +247,7 @@ TEST_F(LiveDayEndToEnd, AMissedFirstSecondFetchesTheMorningOddsAMinuteLater) {
   rig->RunUntil(At(9, 14, 59));
   rig->Jump(At(9, 15, 1));  // the machine stalled over 09:15:00
   rig->RunUntil(At(9, 20));
-  const auto morning = rig->Events("朝ｵｯｽﾞ");
-  ASSERT_EQ(morning.size(), rig->session.DatList.Items.size());
-  for (const auto& e : morning) EXPECT_EQ(TimeText(e.at), "09:16:00") << e.what;
+  ExpectMorningOddsAt(*rig, "09:16:00");
 }
 
 TEST_F(LiveDayEndToEnd, AResultTickDuringAPullWaitsAndRunsWhenTheStreamIsFree) {

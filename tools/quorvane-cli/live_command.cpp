@@ -112,6 +112,48 @@ long long SecondsBetween(const app::LocalTime& from, const app::LocalTime& to) {
          (to.second - from.second);
 }
 
+// The main window's parts, made in this order over the paced clock.
+struct LiveWindow {
+  LiveWindow(const LiveOptions& options, const std::string& home)
+      : clock(options.start),
+        prompts(clock, std::cerr),
+        control(options.feed, clock),
+        link(control),
+        session(prompts, clock, &link, launcher, companions, home),
+        fetches(session, link),
+        schedules(session, fetches) {}
+
+  app::FixedClock clock;
+  LivePrompts prompts;
+  jvlink::FeedJVLink control;
+  jvlink::SharedStream link;
+  app::ProcessLauncher launcher;
+  app::NoCompanionLocator companions;
+  app::Session session;
+  app::LiveFetches fetches;
+  app::RaceDaySchedules schedules;
+};
+
+// Fires the timers at their moments up to --until, paced to --speed times real time;
+// false when Ctrl-C stopped it.
+bool RunTimers(LiveWindow& w, const LiveOptions& options) {
+  std::signal(SIGINT, OnInterrupt);
+  app::TimerRunner runner(w.schedules, 0);
+  const long long end_ms = SecondsBetween(options.start, options.until) * 1000;
+  const auto real_start = std::chrono::steady_clock::now();
+  for (;;) {
+    const std::optional<long long> due = runner.NextDue();
+    if (!due || *due > end_ms || interrupted) break;
+    std::this_thread::sleep_until(real_start +
+                                  std::chrono::microseconds(*due * 1000 / options.speed));
+    w.clock.Set(app::AddSeconds(options.start, *due / 1000));
+    runner.FireDue(*due);
+  }
+  if (interrupted) return false;
+  if (end_ms > 0) w.clock.Set(options.until);
+  return true;
+}
+
 }  // namespace
 
 // The main window left open through a race day without a screen: the current day
@@ -127,52 +169,29 @@ int RunLive(const CliArgs& args) {
               << " (" << options.feed.string() << ")\n";
     return 1;
   }
-  app::FixedClock clock(options.start);
-  LivePrompts prompts(clock, std::cerr);
-  jvlink::FeedJVLink control(options.feed, clock);
-  jvlink::SharedStream link(control);
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
-  app::Session session(prompts, clock, &link, launcher, companions, args.home());
-  session.Start();
-  if (int r = link.JVInit(kSid); r != 0) {
-    prompts.Inform(codes::Sj("JVInitエラー：") + jvlink::ResultMessage("JVInit", r));
+  LiveWindow w(options, args.home());
+  w.session.Start();
+  if (int r = w.link.JVInit(kSid); r != 0) {
+    w.prompts.Inform(codes::Sj("JVInitエラー：") + jvlink::ResultMessage("JVInit", r));
   }
-  app::LiveFetches fetches(session, link);
-  app::RaceDaySchedules schedules(session, fetches);
-  fetches.OnFetched = [&prompts](const std::string& what, const jvlink::FetchReport& report) {
-    prompts.Line(what + ": " + OutcomeText(report));
+  w.fetches.OnFetched = [&w](const std::string& what, const jvlink::FetchReport& report) {
+    w.prompts.Line(what + ": " + OutcomeText(report));
   };
-
-  const std::optional<std::string> day = CurrentDay(session, options.start);
+  const std::optional<std::string> day = CurrentDay(w.session, options.start);
   if (!day) {
-    prompts.Line(codes::Sj("今日の開催日ﾃﾞｰﾀがありません。JVデータ取得で取り込んでください。"));
+    w.prompts.Line(codes::Sj("今日の開催日ﾃﾞｰﾀがありません。JVデータ取得で取り込んでください。"));
     return 1;
   }
-  prompts.Line(*day + codes::Sj(" を読み込みます"));
-  if (session.ChooseDate(*day) != app::LoadResult::kLoaded) return 1;
-
-  std::signal(SIGINT, OnInterrupt);
-  app::TimerRunner runner(schedules, 0);
-  const long long end_ms = SecondsBetween(options.start, options.until) * 1000;
-  const auto real_start = std::chrono::steady_clock::now();
-  for (;;) {
-    const std::optional<long long> due = runner.NextDue();
-    if (!due || *due > end_ms || interrupted) break;
-    std::this_thread::sleep_until(real_start +
-                                  std::chrono::microseconds(*due * 1000 / options.speed));
-    clock.Set(app::AddSeconds(options.start, *due / 1000));
-    runner.FireDue(*due);
-  }
-  if (interrupted) {
-    prompts.Line(codes::Sj("中断しました"));
+  w.prompts.Line(*day + codes::Sj(" を読み込みます"));
+  if (w.session.ChooseDate(*day) != app::LoadResult::kLoaded) return 1;
+  if (!RunTimers(w, options)) {
+    w.prompts.Line(codes::Sj("中断しました"));
     return 130;
   }
-  if (end_ms > 0) clock.Set(options.until);
   // Before leaving, the closing odds of every race, as the user takes them with the menu.
-  prompts.Line(codes::Sj("1日分の全オッズを一括取得"));
-  fetches.OneDayOddsMenu();
-  prompts.Line(codes::Sj("終了しました"));
+  w.prompts.Line(codes::Sj("1日分の全オッズを一括取得"));
+  w.fetches.OneDayOddsMenu();
+  w.prompts.Line(codes::Sj("終了しました"));
   return 0;
 }
 
