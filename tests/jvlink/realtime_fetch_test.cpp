@@ -15,6 +15,8 @@
 namespace jvlink {
 namespace {
 
+namespace fs = std::filesystem;
+
 const std::string kKey = "2024051805020301";  // 東京, race 1
 const std::string kDay = "20240518";
 
@@ -174,6 +176,20 @@ TEST_F(RealtimeFetchTest, AReadFailureKeepsTheRecordsReadBeforeIt) {
   EXPECT_EQ(report.counts.filed, 2);
   EXPECT_EQ(Data("2024年05月18日.jvHR")->size(), 1u);
   EXPECT_EQ((*Data("2024年05月18日.jvRA"))[0].substr(0, 11), "RA000000000");
+}
+
+TEST_F(RealtimeFetchTest, AFileThatCannotBeWrittenEndsTheFetchWithTheStreamClosed) {
+  feed_.Realtime("0B30/" + kKey + "/05181000.jvd",
+                 {Record("O1", store::kO1Length), Record("O2", store::kO2Length)});
+  // A folder where the win-odds file belongs: it cannot be written.
+  fs::create_directories(store_.DataFolder() / fs::u8path("2024年05月18日.jvO1a"));
+  const FetchReport report = Run(RealtimeLoop::kOdds);
+  EXPECT_EQ(report.outcome, FetchOutcome::kFailed);
+  EXPECT_NE(report.error.find("jvO1a"), std::string::npos);
+  EXPECT_EQ(NewLogLines().size(), 1u);
+  // The other file of the fetch was written; the stream is free for the next fetch.
+  EXPECT_EQ(Data("2024年05月18日.jvO2a")->size(), 1u);
+  EXPECT_EQ(reads_->JVRTOpen("0B30", kKey), 0);
 }
 
 TEST_F(RealtimeFetchTest, NothingReleasedYetIsShownButNeitherLoggedNorBeeped) {
