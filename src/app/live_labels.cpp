@@ -11,7 +11,7 @@ namespace {
 
 constexpr long long kDaySeconds = 24 * 60 * 60;
 
-long long SecondsOf(const LocalTime& t) {
+long long SecondsOf(const platform::LocalTime& t) {
   using namespace std::chrono;
   const sys_days days = year_month_day{year{t.year}, month{static_cast<unsigned>(t.month)},
                                        day{static_cast<unsigned>(t.day)}};
@@ -19,7 +19,7 @@ long long SecondsOf(const LocalTime& t) {
          t.minute * 60 + t.second;
 }
 
-bool ValidMoment(const LocalTime& t) {
+bool ValidMoment(const platform::LocalTime& t) {
   using namespace std::chrono;
   const year_month_day ymd{year{t.year}, month{static_cast<unsigned>(t.month)},
                            day{static_cast<unsigned>(t.day)}};
@@ -34,20 +34,20 @@ std::string Digits(int value, int width) {
 
 }  // namespace
 
-std::string DayText(const LocalTime& t) {
+std::string DayText(const platform::LocalTime& t) {
   static const std::string kYear = codes::Sj("年");
   static const std::string kMonth = codes::Sj("月");
   static const std::string kDay = codes::Sj("日");
   return Digits(t.year, 4) + kYear + Digits(t.month, 2) + kMonth + Digits(t.day, 2) + kDay;
 }
 
-bool IsCurrentDay(const std::string& date_text, const LocalTime& now) {
+bool IsCurrentDay(const std::string& date_text, const platform::LocalTime& now) {
   if (date_text == DayText(now)) return true;
   const std::string clock = Digits(now.hour, 2) + Digits(now.minute, 2);
-  return date_text == DayText(AddSeconds(now, kDaySeconds)) && clock >= "1800";
+  return date_text == DayText(platform::AddSeconds(now, kDaySeconds)) && clock >= "1800";
 }
 
-std::string ClockLabelText(const LocalTime& now) {
+std::string ClockLabelText(const platform::LocalTime& now) {
   static const std::string kHour = codes::Sj("時");
   static const std::string kMinute = codes::Sj("分");
   static const std::string kSecond = codes::Sj("秒");
@@ -55,15 +55,15 @@ std::string ClockLabelText(const LocalTime& now) {
          kSecond;
 }
 
-std::string CountdownText(const store::RaRecord& race, const LocalTime& now) {
+std::string CountdownText(const store::RaRecord& race, const platform::LocalTime& now) {
   static const std::string kLeft = codes::Sj("発走までの残り時間：");
   static const std::string kStarted = codes::Sj("発走済み");
   const std::string_view date = race.Field(12, 8);
   const std::string_view post = race.Field(874, 4);
   if (!codes::IsAllDigits(date) || !codes::IsAllDigits(post)) return {};
-  const LocalTime moment{codes::FieldInt(date, 1, 4), codes::FieldInt(date, 5, 2),
-                         codes::FieldInt(date, 7, 2), codes::FieldInt(post, 1, 2),
-                         codes::FieldInt(post, 3, 2), 0};
+  const platform::LocalTime moment{codes::FieldInt(date, 1, 4), codes::FieldInt(date, 5, 2),
+                                   codes::FieldInt(date, 7, 2), codes::FieldInt(post, 1, 2),
+                                   codes::FieldInt(post, 3, 2), 0};
   if (!ValidMoment(moment)) return {};
   const long long left = SecondsOf(moment) - SecondsOf(now);
   if (left <= 0) return kStarted;

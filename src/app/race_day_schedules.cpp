@@ -31,8 +31,8 @@ std::string TwoDigits(int n) {
   return text;
 }
 
-std::string Hhnn(const LocalTime& t) { return TwoDigits(t.hour) + TwoDigits(t.minute); }
-std::string Hhnnss(const LocalTime& t) { return Hhnn(t) + TwoDigits(t.second); }
+std::string Hhnn(const platform::LocalTime& t) { return TwoDigits(t.hour) + TwoDigits(t.minute); }
+std::string Hhnnss(const platform::LocalTime& t) { return Hhnn(t) + TwoDigits(t.second); }
 
 // A card still holding entries (data kind "1", before the draw) is not current.
 bool CardIsCurrent(const store::RaceDay& day) {
@@ -160,8 +160,8 @@ bool RaceDaySchedules::NextRace() { return app::NextRace(session_); }
 void RaceDaySchedules::ClockTick() { ClockLabel = ClockLabelText(session_.TheClock().Now()); }
 
 void RaceDaySchedules::CountdownTick() {
-  const LocalTime now = session_.TheClock().Now();
-  if (session_.DateCombo.Text == DayText(AddSeconds(now, 24 * 60 * 60)) ||
+  const platform::LocalTime now = session_.TheClock().Now();
+  if (session_.DateCombo.Text == DayText(platform::AddSeconds(now, 24 * 60 * 60)) ||
       session_.DatList.ItemIndex < 0) {
     CountdownLabel.clear();
     return;

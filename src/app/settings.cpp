@@ -69,19 +69,19 @@ void WritePlacement(IniFile& ini, const PlacementKeys& keys, const WindowPlaceme
 
 }  // namespace
 
-std::string Settings::LastTimeText(const LocalTime& now) const {
+std::string Settings::LastTimeText(const platform::LocalTime& now) const {
   return ini_.ReadString(kJvDataGet, kLastTimeKey,
-                         FormatLocalTime(AddSeconds(now, -kLastTimeLookBack)));
+                         platform::FormatLocalTime(platform::AddSeconds(now, -kLastTimeLookBack)));
 }
 
-LocalTime Settings::LastTime(const LocalTime& now) const {
-  LocalTime t;
-  if (ParseLocalTime(LastTimeText(now).c_str(), t)) return t;
-  return AddSeconds(now, -kLastTimeLookBack);
+platform::LocalTime Settings::LastTime(const platform::LocalTime& now) const {
+  platform::LocalTime t;
+  if (platform::ParseLocalTime(LastTimeText(now).c_str(), t)) return t;
+  return platform::AddSeconds(now, -kLastTimeLookBack);
 }
 
-void Settings::SetLastTime(const LocalTime& t) {
-  ini_.WriteString(kJvDataGet, kLastTimeKey, FormatLocalTime(t));
+void Settings::SetLastTime(const platform::LocalTime& t) {
+  ini_.WriteString(kJvDataGet, kLastTimeKey, platform::FormatLocalTime(t));
 }
 
 std::string Settings::FirstForDayLoad() const { return ini_.ReadString(kTime, kFirst, "0915"); }

@@ -3,8 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/clock.h"
 #include "app/ini_file.h"
+#include "jvlink/pull_start_setting.h"
+#include "platform/clock.h"
 
 namespace app {
 
@@ -18,7 +19,7 @@ struct WindowPlacement {
 /// reader's default. Each read goes to the settings file at the moment of use and
 /// each write rewrites it at once; nothing is held here but the file's name.
 /// Texts are Shift-JIS.
-class Settings {
+class Settings : public jvlink::PullStartSetting {
  public:
   /// The desktop program's file is IniFileForExecutable(its path); the CLI's is
   /// Quorvane.ini in the program folder.
@@ -30,10 +31,10 @@ class Settings {
 
   // JvDataGet: the start moment of the next stored pull.
   /// The text as stored, default `now` minus 7 days ("yyyy/mm/dd hh:nn:ss").
-  std::string LastTimeText(const LocalTime& now) const;
+  std::string LastTimeText(const platform::LocalTime& now) const;
   /// The stored moment; a text that is not such a moment counts as the default.
-  LocalTime LastTime(const LocalTime& now) const;
-  void SetLastTime(const LocalTime& t);
+  platform::LocalTime LastTime(const platform::LocalTime& now) const override;
+  void SetLastTime(const platform::LocalTime& t) override;
 
   // Time/First: the morning odds time "hhmm"; the readers differ in their default.
   /// At day load and when change notices are applied: default "0915".

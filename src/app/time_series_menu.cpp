@@ -8,7 +8,7 @@
 namespace app {
 
 bool ImportTimeSeriesOdds(Session& session) {
-  UserPrompts& prompts = session.Prompts();
+  platform::UserPrompts& prompts = session.Prompts();
   const std::string program_folder = session.Store().ProgramFolderText();
   const std::string folder = session.Settings().JikeiretuOr(program_folder);
   if (folder == program_folder) {

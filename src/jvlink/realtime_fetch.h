@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/user_prompts.h"
 #include "jvlink/jv_link.h"
 #include "jvlink/realtime_filing.h"
+#include "platform/user_prompts.h"
 #include "store/record_store.h"
 
 namespace jvlink {
@@ -52,7 +52,7 @@ class RealtimeFetch {
   /// The main window's status label in the tool bar.
   static constexpr const char* kStatusLabel = "MainStatus";
 
-  RealtimeFetch(JVLink& jv, app::UserPrompts& prompts, store::RecordStore& store)
+  RealtimeFetch(JVLink& jv, platform::UserPrompts& prompts, store::RecordStore& store)
       : jv_(jv), prompts_(prompts), store_(store) {}
 
   FetchReport Run(const RealtimeRequest& request);
@@ -65,7 +65,7 @@ class RealtimeFetch {
   void Fail(Run_& run, const std::string& text, bool beep, bool log);
 
   JVLink& jv_;
-  app::UserPrompts& prompts_;
+  platform::UserPrompts& prompts_;
   store::RecordStore& store_;
 };
 

@@ -43,7 +43,9 @@ std::string DayOf(const std::string& ymd) {
   return codes::Sj(ymd.substr(0, 4) + "年" + ymd.substr(4, 2) + "月" + ymd.substr(6, 2) + "日");
 }
 
-long long Ms(const LocalTime& t) { return (t.hour * 3600LL + t.minute * 60 + t.second) * 1000; }
+long long Ms(const platform::LocalTime& t) {
+  return (t.hour * 3600LL + t.minute * 60 + t.second) * 1000;
+}
 
 class SchedulesTest : public ::testing::Test {
  protected:
@@ -72,10 +74,10 @@ class SchedulesTest : public ::testing::Test {
   }
   LoadResult Load(const std::string& ymd) { return session_.ChooseDate(DayOf(ymd)); }
   // Runs the timers from `from` (the moment of the load) to `to` on the fake clock.
-  void Run(const LocalTime& from, const LocalTime& to) {
+  void Run(const platform::LocalTime& from, const platform::LocalTime& to) {
     TimerRunner runner(schedules_, Ms(from));
     for (auto due = runner.NextDue(); due && *due <= Ms(to); due = runner.NextDue()) {
-      LocalTime t = from;
+      platform::LocalTime t = from;
       t.hour = static_cast<int>(*due / 3600000);
       t.minute = static_cast<int>(*due / 60000 % 60);
       t.second = static_cast<int>(*due / 1000 % 60);
@@ -93,11 +95,11 @@ class SchedulesTest : public ::testing::Test {
 
   testsupport::TempDir home_;
   testsupport::RecordingPrompts prompts_;
-  FixedClock clock_;
+  platform::FixedClock clock_;
   NothingYet control_;
   jvlink::SharedStream link_;
-  ProcessLauncher launcher_;
-  NoCompanionLocator companions_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   Session session_;
   LiveFetches fetches_;
   RaceDaySchedules schedules_;
@@ -107,7 +109,7 @@ class SchedulesTest : public ::testing::Test {
 
 struct CurrentCase {
   const char* name;
-  LocalTime now;
+  platform::LocalTime now;
   bool current;
 };
 

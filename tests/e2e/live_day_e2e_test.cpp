@@ -13,9 +13,9 @@
 #include "app/live_labels.h"
 #include "codes/cp932.h"
 #include "codes/record_field.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/stored_pull.h"
 #include "live_rig.h"
+#include "samplefeed/feed_writer.h"
 #include "store/add_minutes.h"
 #include "store/line_files.h"
 #include "store/record_lengths.h"
@@ -24,7 +24,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using app::LocalTime;
+using platform::LocalTime;
 using testsupport::LiveRig;
 using testsupport::TimeText;
 
@@ -74,12 +74,12 @@ class LiveDayEndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     dir_ = new testsupport::TempDir;
-    jvlink::feed::FeedOptions feed;
+    samplefeed::FeedOptions feed;
     feed.out = dir_->path() / "feed";
     feed.from = 20240511;
     feed.days = 8;
     feed.today = true;
-    jvlink::feed::WriteFeed(feed);
+    samplefeed::WriteFeed(feed);
     // The reference: the accumulated data of the day pulled after the races, final odds too.
     LiveRig reference(feed.out, dir_->path() / "reference", At(18, 30));
     reference.Pull(kPullFrom, true);

@@ -8,18 +8,18 @@
 
 namespace testsupport {
 
-long long TimeOfDayMs(const app::LocalTime& t) {
+long long TimeOfDayMs(const platform::LocalTime& t) {
   return (t.hour * 3600LL + t.minute * 60 + t.second) * 1000;
 }
 
-std::string TimeText(const app::LocalTime& t) {
+std::string TimeText(const platform::LocalTime& t) {
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
   return text;
 }
 
 namespace {
-app::LocalTime AtMs(app::LocalTime day, long long ms) {
+platform::LocalTime AtMs(platform::LocalTime day, long long ms) {
   day.hour = static_cast<int>(ms / 3600000);
   day.minute = static_cast<int>(ms / 60000 % 60);
   day.second = static_cast<int>(ms / 1000 % 60);
@@ -28,7 +28,7 @@ app::LocalTime AtMs(app::LocalTime day, long long ms) {
 }  // namespace
 
 LiveRig::LiveRig(const std::filesystem::path& feed, const std::filesystem::path& home,
-                 const app::LocalTime& start)
+                 const platform::LocalTime& start)
     : clock(start),
       control(feed, clock),
       link(control),
@@ -43,7 +43,7 @@ LiveRig::LiveRig(const std::filesystem::path& feed, const std::filesystem::path&
   fetches.OnRaceShown = [this] { events.push_back({clock.Now(), "shown"}); };
 }
 
-void LiveRig::Pull(const app::LocalTime& from, bool final_odds) {
+void LiveRig::Pull(const platform::LocalTime& from, bool final_odds) {
   jvlink::StoredPull pull(link, prompts, session.Settings(), clock, session.Store());
   pull.SetOnClosed([this] { session.BuildDateList(); });
   pull.SetStartMoment(from);
@@ -59,7 +59,7 @@ app::LoadResult LiveRig::LoadToday() {
   return result;
 }
 
-void LiveRig::RunUntil(const app::LocalTime& t) {
+void LiveRig::RunUntil(const platform::LocalTime& t) {
   for (auto due = runner->NextDue(); due && *due <= TimeOfDayMs(t); due = runner->NextDue()) {
     clock.Set(AtMs(t, *due));
     runner->FireDue(*due);
@@ -67,7 +67,7 @@ void LiveRig::RunUntil(const app::LocalTime& t) {
   clock.Set(t);
 }
 
-void LiveRig::Jump(const app::LocalTime& t) {
+void LiveRig::Jump(const platform::LocalTime& t) {
   clock.Set(t);
   runner->FireDue(TimeOfDayMs(t));
 }

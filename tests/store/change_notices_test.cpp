@@ -81,7 +81,7 @@ class ChangeNoticesTest : public ::testing::Test {
   std::string DayPostTime(int slot) { return std::string(day_->RaRec[slot].Field(874, 4)); }
 
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   RecordStore store_;
   std::unique_ptr<RaceDay> day_;
   std::string prefix_;

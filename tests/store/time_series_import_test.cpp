@@ -108,7 +108,7 @@ class TimeSeriesImportTest : public ::testing::Test {
   }
 
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   RecordStore store_;
   std::unique_ptr<RaceDay> day_;
   std::string prefix_;

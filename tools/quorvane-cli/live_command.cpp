@@ -8,9 +8,6 @@
 #include <string>
 #include <thread>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
 #include "app/live_fetches.h"
 #include "app/live_labels.h"
 #include "app/race_day_schedules.h"
@@ -22,6 +19,9 @@
 #include "jvlink/result_message.h"
 #include "jvlink/shared_stream.h"
 #include "live_prompts.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 
 namespace cli {
 namespace {
@@ -50,7 +50,7 @@ int TimeOfDayArgument(const std::string& option, const std::string& text, bool s
   return h * 3600 + m * 60 + s;
 }
 
-app::LocalTime AtSecondOfDay(app::LocalTime day, int second) {
+platform::LocalTime AtSecondOfDay(platform::LocalTime day, int second) {
   day.hour = second / 3600;
   day.minute = second / 60 % 60;
   day.second = second % 60;
@@ -71,12 +71,12 @@ std::string OutcomeText(const jvlink::FetchReport& report) {
 
 // The day the window would load: tomorrow's once the clock reads 18:00 and it is in the
 // date list, else today's.
-std::optional<std::string> CurrentDay(const app::Session& session, const app::LocalTime& now) {
+std::optional<std::string> CurrentDay(const app::Session& session, const platform::LocalTime& now) {
   const auto& items = session.DateCombo.Items;
   auto listed = [&](const std::string& d) {
     return std::find(items.begin(), items.end(), d) != items.end();
   };
-  const std::string tomorrow = app::DayText(app::AddSeconds(now, 24 * 60 * 60));
+  const std::string tomorrow = app::DayText(platform::AddSeconds(now, 24 * 60 * 60));
   if (now.hour >= 18 && listed(tomorrow)) return tomorrow;
   if (listed(app::DayText(now))) return app::DayText(now);
   return std::nullopt;
@@ -84,8 +84,8 @@ std::optional<std::string> CurrentDay(const app::Session& session, const app::Lo
 
 struct LiveOptions {
   std::filesystem::path feed;
-  app::LocalTime start;
-  app::LocalTime until;
+  platform::LocalTime start;
+  platform::LocalTime until;
   long long speed = 1;
 };
 
@@ -93,7 +93,7 @@ LiveOptions ReadOptions(const CliArgs& args) {
   args.Expect({"--at", "--speed", "--until", "--feed"}, {});
   LiveOptions o;
   o.feed = args.Get("--feed").value_or(args.home() + "/feed");
-  const app::LocalTime now = app::SystemClock().Now();
+  const platform::LocalTime now = platform::SystemClock().Now();
   o.start = now;
   if (auto at = args.Get("--at"))
     o.start = AtSecondOfDay(now, TimeOfDayArgument("--at", *at, true));
@@ -107,7 +107,7 @@ LiveOptions ReadOptions(const CliArgs& args) {
 }
 
 // Seconds from `from` to `to`, two moments of one day.
-long long SecondsBetween(const app::LocalTime& from, const app::LocalTime& to) {
+long long SecondsBetween(const platform::LocalTime& from, const platform::LocalTime& to) {
   return (to.hour - from.hour) * 3600LL + (to.minute - from.minute) * 60LL +
          (to.second - from.second);
 }
@@ -123,12 +123,12 @@ struct LiveWindow {
         fetches(session, link),
         schedules(session, fetches) {}
 
-  app::FixedClock clock;
+  platform::FixedClock clock;
   LivePrompts prompts;
   jvlink::FeedJVLink control;
   jvlink::SharedStream link;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   app::Session session;
   app::LiveFetches fetches;
   app::RaceDaySchedules schedules;
@@ -146,7 +146,7 @@ bool RunTimers(LiveWindow& w, const LiveOptions& options) {
     if (!due || *due > end_ms || interrupted) break;
     std::this_thread::sleep_until(real_start +
                                   std::chrono::microseconds(*due * 1000 / options.speed));
-    w.clock.Set(app::AddSeconds(options.start, *due / 1000));
+    w.clock.Set(platform::AddSeconds(options.start, *due / 1000));
     runner.FireDue(*due);
   }
   if (interrupted) return false;

@@ -7,7 +7,7 @@
 
 namespace cli {
 
-LivePrompts::LivePrompts(const app::Clock& clock, std::ostream& err) : clock_(clock), err_(err) {}
+LivePrompts::LivePrompts(const platform::Clock& clock, std::ostream& err) : clock_(clock), err_(err) {}
 
 bool LivePrompts::Confirm(const std::string& text) {
   Line(text + " [y/N] N");
@@ -19,7 +19,7 @@ void LivePrompts::SetStatus(const std::string&, const std::string& text) {
 }
 
 void LivePrompts::Line(const std::string& sjis) {
-  const app::LocalTime now = clock_.Now();
+  const platform::LocalTime now = clock_.Now();
   char time[16];
   std::snprintf(time, sizeof time, "%02d:%02d:%02d ", now.hour, now.minute, now.second);
   std::string text = codes::SjisToUtf8Lenient(sjis);

@@ -3,17 +3,17 @@
 #include <iosfwd>
 #include <string>
 
-#include "app/clock.h"
-#include "app/user_prompts.h"
+#include "platform/clock.h"
+#include "platform/user_prompts.h"
 
 namespace cli {
 
 /// The race day's window on a terminal: every status text and message becomes one line
 /// of standard error in UTF-8, led by the time of the clock ("09:15:00 東京 1R ｵｯｽﾞ取得中").
 /// A cleared status label prints nothing; confirmations are answered No.
-class LivePrompts : public app::UserPrompts {
+class LivePrompts : public platform::UserPrompts {
  public:
-  LivePrompts(const app::Clock& clock, std::ostream& err);
+  LivePrompts(const platform::Clock& clock, std::ostream& err);
 
   void Beep() override {}
   void Inform(const std::string& text) override { Line(text); }
@@ -26,7 +26,7 @@ class LivePrompts : public app::UserPrompts {
   void Line(const std::string& sjis);
 
  private:
-  const app::Clock& clock_;
+  const platform::Clock& clock_;
   std::ostream& err_;
 };
 
