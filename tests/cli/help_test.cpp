@@ -15,7 +15,8 @@ using testsupport::CliRun;
 using testsupport::RunCli;
 
 // Every command the CLI has; a new command must be added here and gets its help checked.
-const char* const kCommands[] = {"feed", "pull", "days", "day", "race", "vote", "export", "stats"};
+const char* const kCommands[] = {"feed", "pull", "days", "day", "race", "vote",
+                                 "timeseries", "live", "export", "stats"};
 
 struct HelpCase {
   const char* words;  // %s is the command

@@ -102,6 +102,38 @@ const Command kCommands[] = {
    "The choices and the question on standard error. Answered No, nothing is written\n"
    "and the status is 0."},
 
+  {"timeseries", RunTimeSeries, false,
+   "morning odds from the time-series companion's folder",
+   "timeseries --day D",
+   "Loads day D and takes the morning odds of every race from the time-series\n"
+   "companion's folder (\"時系列ｵｯｽﾞよりｵｯｽﾞを取得\"): of each race and odds kind, the\n"
+   "announcement of the race day nearest to Time/First (default 07:00) replaces the\n"
+   "race's line in the day's odds file; then the day is loaded again. The folder is\n"
+   "set in DIR/Quorvane.ini (the sample feed's timeseries/ folder serves):\n"
+   "    [Dir]\n"
+   "    jikeiretu=/path/to/feed/timeseries",
+   "  --day D         the race day (see DATES)",
+   "quorvane-cli --home ~/quorvane timeseries --day 20240518",
+   "The counts of races taken (win and quinella odds) on standard error."},
+
+  {"live", RunLive, false,
+   "the race day's timers without a window: odds, results, change notices",
+   "live [--at HH:MM:SS] [--speed N] [--until HH:MM] [--feed FEED]",
+   "Loads the current day (today, or tomorrow from 18:00) and runs the main window's\n"
+   "timers on a clock that starts at --at and goes N times faster than real time:\n"
+   "the morning odds of every race at Time/First (09:15), the results every\n"
+   "AutoRdataGet minutes from shortly before the first race until 18:00, the change\n"
+   "notices every GetInterval minutes. The clock moves in the steps of the timers, so\n"
+   "a slow fetch makes it wait rather than skip a timer's moment. At --until the\n"
+   "closing odds of every race are taken with the one-day odds batch; Ctrl-C stops\n"
+   "at once (status 130). The day's date comes from the clock (QUORVANE_NOW sets it).",
+   "  --at HH:MM:SS   where the clock starts (default now)\n"
+   "  --speed N       how many times faster than real time, 1 to 100000 (default 1)\n"
+   "  --until HH:MM   when the day ends (default 18:00)\n"
+   "  --feed FEED     the feed folder (default DIR/feed)",
+   "quorvane-cli --home ~/quorvane live --at 08:25:00 --speed 600",
+   "One line a status text or fetch outcome on standard error, led by the clock's time."},
+
   {"export", RunExport, false,
    "the verification export: every race of a range of days into csv/",
    "export --from YYYYMMDD --to YYYYMMDD [--logic A|B|none] [--jobs N] [--yes]",

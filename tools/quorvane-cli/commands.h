@@ -12,6 +12,8 @@ int RunDays(const CliArgs& args);
 int RunDay(const CliArgs& args);
 int RunRace(const CliArgs& args);
 int RunVote(const CliArgs& args);
+int RunTimeSeries(const CliArgs& args);
+int RunLive(const CliArgs& args);
 int RunExport(const CliArgs& args);
 int RunStats(const CliArgs& args);
 

@@ -1,5 +1,7 @@
 #include "help_text.h"
 
+#include <algorithm>
+
 #include <string_view>
 
 namespace cli {
@@ -83,7 +85,8 @@ std::string OverviewHelp() {
   std::string text = std::string(kIntro) + "\nCOMMANDS\n";
   for (const Command& command : Commands()) {
     std::string name = command.name;
-    name.resize(7, ' ');
+    // A longer name keeps a blank before its summary instead of being cut.
+    name.resize(std::max<size_t>(7, name.size() + 1), ' ');
     text += "  " + name + command.summary + "\n";
   }
   text += "  help   this text; help COMMAND tells all of one command\n\n";

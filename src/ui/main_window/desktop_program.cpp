@@ -2,6 +2,7 @@
 
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "live_day_controls.h"
 #include "qt_text.h"
 #include "store/day_prefix.h"
 
@@ -52,10 +53,15 @@ std::unique_ptr<DesktopProgram> DesktopProgram::Start(const std::filesystem::pat
   }
   std::unique_ptr<DesktopProgram> program(new DesktopProgram);
   program->link_ = std::make_unique<jvlink::FeedJVLink>(FeedFolderOf(home), program->clock_);
+  program->stream_ = std::make_unique<jvlink::SharedStream>(*program->link_);
   program->session_ =
-      std::make_unique<app::Session>(prompts, program->clock_, program->link_.get(),
+      std::make_unique<app::Session>(prompts, program->clock_, program->stream_.get(),
                                      program->launcher_, program->companions_, home);
+  program->fetches_ = std::make_unique<app::LiveFetches>(*program->session_, *program->stream_);
+  program->schedules_ =
+      std::make_unique<app::RaceDaySchedules>(*program->session_, *program->fetches_);
   program->window_ = std::make_unique<TMainForm>(*program->session_, prompts, std::move(commands));
+  new LiveDayControls(*program->window_, *program->fetches_, *program->schedules_);
   try {
     program->window_->Prepare();
   } catch (const std::exception& error) {
@@ -67,7 +73,10 @@ std::unique_ptr<DesktopProgram> DesktopProgram::Start(const std::filesystem::pat
 
 DesktopProgram::~DesktopProgram() {
   window_.reset();
+  schedules_.reset();
+  fetches_.reset();
   session_.reset();
+  stream_.reset();
   link_.reset();
 }
 

@@ -6,12 +6,15 @@
 #include <optional>
 #include <string>
 
+#include "app/live_fetches.h"
+#include "app/race_day_schedules.h"
+#include "app/session.h"
+#include "jvlink/feed_jv_link.h"
+#include "jvlink/shared_stream.h"
+#include "main_form.h"
 #include "platform/clock.h"
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
-#include "app/session.h"
-#include "jvlink/feed_jv_link.h"
-#include "main_form.h"
 #include "qt_prompts.h"
 
 namespace ui {
@@ -53,7 +56,10 @@ class DesktopProgram {
   platform::ProcessLauncher launcher_;
   platform::NoCompanionLocator companions_;
   std::unique_ptr<jvlink::FeedJVLink> link_;
+  std::unique_ptr<jvlink::SharedStream> stream_;  ///< the pull and the fetches share it
   std::unique_ptr<app::Session> session_;
+  std::unique_ptr<app::LiveFetches> fetches_;
+  std::unique_ptr<app::RaceDaySchedules> schedules_;
   std::unique_ptr<TMainForm> window_;
 };
 
