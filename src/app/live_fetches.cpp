@@ -4,6 +4,7 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/pad_int_text.h"
 #include "codes/record_field.h"
 #include "store/change_notices.h"
@@ -74,7 +75,7 @@ bool LiveFetches::RaceSelected() const {
 
 std::string LiveFetches::DisplayedRaceText() const {
   const store::RaRecord& ra = session_.Day().RaRec[session_.Day().CurrentSlot];
-  return RaceText(ra.Field(20, 2), ra.Field(26, 2));
+  return RaceText(ra.Field(codes::ra_layout::kCourse), ra.Field(codes::ra_layout::kRaceNumber));
 }
 
 jvlink::FetchReport LiveFetches::Fetch(const std::string& what, const RealtimeRequest& request) {
@@ -120,11 +121,12 @@ void LiveFetches::RaceOddsButton() {
 bool LiveFetches::RaceOdds() {
   const store::RaceDay& day = session_.Day();
   const store::RaRecord& ra = day.RaRec[day.CurrentSlot];
-  if (!RaceSelected() || !DaySelected() || codes::NumericValue(ra.Field(12, 16)) <= 0) {
+  if (!RaceSelected() || !DaySelected() ||
+      codes::NumericValue(ra.Field(codes::ra_layout::kRaceKey)) <= 0) {
     return false;
   }
   const std::string race = DisplayedRaceText();
-  RealtimeRequest request{RealtimeLoop::kOdds, std::string(ra.Field(12, 16)),
+  RealtimeRequest request{RealtimeLoop::kOdds, std::string(ra.Field(codes::ra_layout::kRaceKey)),
                           race + codes::Sj("オッズ取得中"), race + codes::Sj("R:ｵｯｽﾞ取得エラー："),
                           false};
   if (Fetch(codes::Sj("速報ｵｯｽﾞ ") + race + "R", request).outcome != FetchOutcome::kDone) {
@@ -169,8 +171,8 @@ void LiveFetches::MorningOdds(const std::vector<std::string>& entries) {
   bool refresh = false;
   for (const std::string& entry : entries) {
     const std::string key = entry.substr(0, 16);
-    if (codes::Field(entry, 9, 2) == shown.Field(20, 2) &&
-        codes::Field(entry, 15, 2) == shown.Field(26, 2)) {
+    if (codes::Field(entry, 9, 2) == shown.Field(codes::ra_layout::kCourse) &&
+        codes::Field(entry, 15, 2) == shown.Field(codes::ra_layout::kRaceNumber)) {
       refresh = true;
     }
     const std::string race = RaceText(codes::Field(entry, 9, 2), codes::Field(entry, 15, 2));
@@ -206,7 +208,7 @@ void LiveFetches::Results() {
 }
 
 void LiveFetches::ResultsFetch() {
-  const std::string day_key(session_.Day().RaRec[0].Field(12, 8));
+  const std::string day_key(session_.Day().RaRec[0].Field(codes::ra_layout::kDate));
   if (!RaceSelected() || !DaySelected() || codes::NumericValue(day_key) <= 0) return;
   RealtimeRequest request{RealtimeLoop::kResults, day_key, codes::Sj("ﾚｰｽ情報データ取得中"),
                           DisplayedRaceText() + codes::Sj("R:ﾚｰｽ情報データ取得エラー："),
@@ -224,7 +226,7 @@ void LiveFetches::ResultsFetch() {
 
 void LiveFetches::ChangeNotices() {
   Running running(*this);
-  const std::string day_key(session_.Day().RaRec[0].Field(12, 8));
+  const std::string day_key(session_.Day().RaRec[0].Field(codes::ra_layout::kDate));
   if (!DaySelected() || codes::NumericValue(day_key) <= 0) return;
   RealtimeRequest request{RealtimeLoop::kChangeNotices, day_key, codes::Sj("開催速報データ取得中"),
                           DisplayedRaceText() + codes::Sj("R:開催速報データ取得エラー："),

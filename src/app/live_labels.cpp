@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "codes/cp932.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 
 namespace app {
@@ -58,8 +59,8 @@ std::string ClockLabelText(const platform::LocalTime& now) {
 std::string CountdownText(const store::RaRecord& race, const platform::LocalTime& now) {
   static const std::string kLeft = codes::Sj("発走までの残り時間：");
   static const std::string kStarted = codes::Sj("発走済み");
-  const std::string_view date = race.Field(12, 8);
-  const std::string_view post = race.Field(874, 4);
+  const std::string_view date = race.Field(codes::ra_layout::kDate);
+  const std::string_view post = race.Field(codes::ra_layout::kPostTime);
   if (!codes::IsAllDigits(date) || !codes::IsAllDigits(post)) return {};
   const platform::LocalTime moment{codes::FieldInt(date, 1, 4), codes::FieldInt(date, 5, 2),
                                    codes::FieldInt(date, 7, 2), codes::FieldInt(post, 1, 2),

@@ -6,6 +6,8 @@
 #include "app/live_labels.h"
 #include "app/show_race.h"
 #include "codes/cp932.h"
+#include "codes/layouts/ra_layout.h"
+#include "codes/layouts/se_layout.h"
 #include "codes/record_field.h"
 #include "store/add_minutes.h"
 
@@ -37,9 +39,9 @@ std::string Hhnnss(const platform::LocalTime& t) { return Hhnn(t) + TwoDigits(t.
 // A card still holding entries (data kind "1", before the draw) is not current.
 bool CardIsCurrent(const store::RaceDay& day) {
   for (int slot = 0; slot < store::kSlotCount; ++slot) {
-    if (day.RaRec[slot].Field(3, 1) == "1") return false;
+    if (day.RaRec[slot].Field(codes::ra_layout::kDataKind) == "1") return false;
     for (int k = 0; k < store::kRunnerCount; ++k) {
-      if (day.SeRec[slot][k].Field(3, 1) == "1") return false;
+      if (day.SeRec[slot][k].Field(codes::se_layout::kDataKind) == "1") return false;
     }
   }
   return true;
@@ -107,7 +109,7 @@ void RaceDaySchedules::ScheduleSetup() {
   Settings& settings = session_.Settings();
   const std::string first = settings.FirstForDayLoad();
   for (int slot = 0; slot < store::kSlotCount; ++slot) {
-    const std::string_view year = day.RaRec[slot].Field(12, 4);
+    const std::string_view year = day.RaRec[slot].Field(codes::ra_layout::kYear);
     if (codes::IsBlank(year) || year == "0000") continue;
     day.Work[slot].AsaFetchTime1 = first + "00";
     day.Work[slot].AsaFetchTime2 = store::AddMinutes(first, 1) + "00";
@@ -186,7 +188,7 @@ void RaceDaySchedules::MorningTick() {
     day.AsaFetched1[slot] = 1;
     char number[8];
     std::snprintf(number, sizeof number, "%2d", slot);
-    entries.push_back(std::string(day.RaRec[slot].Field(12, 16)) + number);
+    entries.push_back(std::string(day.RaRec[slot].Field(codes::ra_layout::kRaceKey)) + number);
   }
   if (entries.empty()) return;
   if (fetches_.StreamBusy()) {
@@ -197,7 +199,7 @@ void RaceDaySchedules::MorningTick() {
 }
 
 std::string RaceDaySchedules::FirstPostTime() const {
-  return std::string(session_.Day().RaRec[0].Field(874, 4));
+  return std::string(session_.Day().RaRec[0].Field(codes::ra_layout::kPostTime));
 }
 
 void RaceDaySchedules::ResultTick() {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "codes/cp932.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 #include "store/day_prefix.h"
 #include "store/record_lengths.h"
@@ -70,7 +71,7 @@ TimeSeriesCounts ImportTimeSeriesFiles(const RaceDay& day, RecordStore& store,
   counts.Fill(0);
   LineFiles& disk = store.Disk();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    const std::string key(day.RaRec[slot].Field(12, 16));
+    const std::string key(day.RaRec[slot].Field(codes::ra_layout::kRaceKey));
     // A blank or garbled slot names no companion file.
     if (!codes::IsAllDigits(key)) continue;
     const std::optional<std::string> day_prefix = DayPrefixOfDate(key.substr(0, 8));
