@@ -128,8 +128,12 @@ std::string Settings::LastTimeText(const LocalTime& now) const {
 
 LocalTime Settings::LastTime(const LocalTime& now) const {
   LocalTime t;
-  if (ParseLocalTime(LastTimeText(now).c_str(), t)) return t;
-  return AddSeconds(now, -kLastTimeLookBack);
+  const std::string text = LastTimeText(now);
+  if (ParseLocalTime(text.c_str(), t)) return t;
+  const LocalTime fallback = AddSeconds(now, -kLastTimeLookBack);
+  Report(report_, codes::Sj("設定値が範囲外のため既定値を使います：[JvDataGet]LastTime=") + text +
+                      codes::Sj("（既定値") + FormatLocalTime(fallback) + codes::Sj("）"));
+  return fallback;
 }
 
 void Settings::SetLastTime(const LocalTime& t) {
