@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "bets/cell_format.h"
+#include "codes/rate_text.h"
 #include "codes/record_field.h"
 
 namespace bets {
@@ -42,22 +43,24 @@ long long ReturnOf(long long stake, const std::string& odds_cell) {
   return stake * tenths / 10;
 }
 
-// Writes the return and rate cells of one bet and gives its return, truncated to yen.
+// Writes the return and rate cells of one bet and gives its return, truncated to yen. The
+// rate is the exact quotient return × 100 / total, a half rounded up.
 long long WriteReturn(BetTable& table, int row, long long stake, long long total) {
   const long long ret = ReturnOf(stake, table.Cell(row, kOddsCol));
-  table.SetCell(row, kReturnCol, FormatFixed(static_cast<double>(ret), 7, 0));
-  table.SetCell(row, kRateCol,
-                FormatFixed(static_cast<double>(ret) / static_cast<double>(total) * 100, 7, 1));
+  table.SetCell(row, kReturnCol, FormatInt(ret, 7));
+  table.SetCell(row, kRateCol, codes::RateText(ret * 100, total, 7, 1));
   return ret;
 }
 
-// R: the mean return of the counted bets as a percentage of the total stake.
+// R: the mean return of the counted bets as a percentage of the total stake, the exact
+// quotient sum × 100 / (n × total). Its colour is decided on that quotient too: R > 100
+// exactly when sum > n × total, R > 0 exactly when sum > 0.
 void WriteExpected(BetSummary& labels, long long sum, int n, long long total) {
-  const double rate = static_cast<double>(sum) / n / static_cast<double>(total) * 100;
-  labels.expected.text = FormatFixed(rate, 7, 1);
-  if (rate > 100) {
+  const long long stakes = n * total;
+  labels.expected.text = codes::RateText(sum * 100, stakes, 7, 1);
+  if (sum > stakes) {
     labels.expected.colour = LabelColour::Black;
-  } else if (rate > 0) {
+  } else if (sum > 0) {
     labels.expected.colour = LabelColour::Red;
   }
 }

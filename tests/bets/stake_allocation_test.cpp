@@ -119,8 +119,23 @@ INSTANTIATE_TEST_SUITE_P(Rates, ExpectedColourTest, ::testing::Values(
     ColourCase{{5.0, 10.0},     1000, LabelColour::Red,   "  375.0", LabelColour::Black},
     ColourCase{{1.0},            100, LabelColour::Black, "  100.0", LabelColour::Red},
     ColourCase{{1.5, 2.0, 2.5},  300, LabelColour::Black, "   66.7", LabelColour::Red},
-    ColourCase{{1.1},            100, LabelColour::Red,   "  110.0", LabelColour::Black}));
+    ColourCase{{1.1},            100, LabelColour::Red,   "  110.0", LabelColour::Black},
+    // Exact halves of the last place round up: 580 × 100 / (4 × 400) is 36.25 and
+    // 1860 × 100 / (4 × 400) is 116.25.
+    ColourCase{{1.3, 1.5, 1.5, 1.5}, 400, LabelColour::Black, "   36.3", LabelColour::Red},
+    ColourCase{{4.6, 4.6, 4.7, 4.7}, 400, LabelColour::Red, "  116.3", LabelColour::Black}));
 // clang-format on
+
+TEST(EqualAllocation, RoundsAnExactHalfOfARateUp) {
+  // Eight trifecta bets of 100 yen (total 800): 11,330 yen back at odds 113.3 is 1416.25 %.
+  std::vector<double> odds(8, 10.0);
+  odds[0] = 113.3;
+  BetTable table = TableOf(BetType::SRT, BetsAt(odds));
+  AllocateStakes(StakeMode::Equal, 800, table);
+  EXPECT_EQ(table.Cell(1, kReturnCol), "  11330");
+  EXPECT_EQ(table.Cell(1, kRateCol), " 1416.3");
+  EXPECT_EQ(table.Cell(2, kRateCol), "  125.0");
+}
 
 // ---- proportional mode ----------------------------------------------------------------
 

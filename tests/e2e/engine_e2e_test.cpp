@@ -39,11 +39,20 @@ double OddsOf(const store::RaceWork& work, BetType type, int index) {
   }
 }
 
+// "%7.1f" of the exact quotient numerator / denominator (both positive) with a half
+// rounded up, worked out here apart from the program's own formatting.
+std::string TenthsText(long long numerator, long long denominator) {
+  const long long tenths = (numerator * 20 + denominator) / (denominator * 2);
+  const std::string text = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+  return std::string(text.size() < 7 ? 7 - text.size() : 0, ' ') + text;
+}
+
 // What the whole run saw, to show that the checks had something to check.
 struct Seen {
   long long bets = 0;
   long long hits = 0;
   long long full_tables = 0;
+  long long rates = 0;
 };
 
 class EngineEndToEnd : public ::testing::Test {
@@ -83,6 +92,28 @@ class EngineEndToEnd : public ::testing::Test {
       : clock_({2024, 6, 1, 10, 0, 0}),
         session_(prompts_, clock_, nullptr, launcher_, companions_, home_->path()) {
     session_.Start();
+  }
+
+  // Every rate cell is return × 100 / T and the expected return S × 100 / (n × T), from
+  // the integers the table shows, each a half rounded up; the colour follows the exact R.
+  void CheckRates(const bets::BetTable& table, const std::string& at) {
+    const long long total = bets::CellInt(table.Summary().total.text);
+    const long long n = bets::CellInt(table.Summary().count.text);
+    ASSERT_GT(total, 0) << at;
+    long long sum = 0;
+    for (int row = 1; row < table.RowCount(); ++row) {
+      if (!table.IsLive(row)) continue;
+      const long long ret = bets::CellInt(table.Cell(row, bets::kReturnCol));
+      EXPECT_EQ(table.Cell(row, bets::kRateCol), TenthsText(ret * 100, total))
+          << at << " row " << row << " return " << ret << " total " << total;
+      sum += ret;
+      ++seen_.rates;
+    }
+    const bets::SummaryLabel& expected = table.Summary().expected;
+    EXPECT_EQ(expected.text, TenthsText(sum * 100, n * total))
+        << at << " returns " << sum << " bets " << n << " total " << total;
+    EXPECT_EQ(expected.colour, sum > n * total ? bets::LabelColour::Black : bets::LabelColour::Red)
+        << at;
   }
 
   // Every bet table of the race shown, against the invariants.
@@ -127,6 +158,7 @@ class EngineEndToEnd : public ::testing::Test {
         continue;
       }
       EXPECT_EQ(bets::CellInt(table.Summary().count.text), live) << at;
+      CheckRates(table, at);
       EXPECT_EQ(bets::CellInt(table.Summary().total.text), stakes) << at;
       EXPECT_EQ(bets::CellInt(table.Summary().returned.text), returned) << at;
     }
@@ -151,6 +183,7 @@ class EngineEndToEnd : public ::testing::Test {
     RecordProperty("bets", std::to_string(seen_.bets));
     RecordProperty("hits", std::to_string(seen_.hits));
     RecordProperty("full_tables", std::to_string(seen_.full_tables));
+    RecordProperty("rates", std::to_string(seen_.rates));
     return seen_;
   }
 
@@ -178,6 +211,7 @@ TEST_F(EngineEndToEnd, LogicABetsKeepEveryInvariant) {
   const Seen seen = ShowEveryRace(1);
   EXPECT_GT(seen.bets, 1000);
   EXPECT_GT(seen.hits, 0);
+  EXPECT_EQ(seen.rates, seen.bets);
   EXPECT_EQ(prompts_.beeps, 0);
 }
 
@@ -185,12 +219,21 @@ TEST_F(EngineEndToEnd, LogicBBetsKeepEveryInvariant) {
   const Seen seen = ShowEveryRace(2);
   EXPECT_GT(seen.bets, 0);
   EXPECT_EQ(prompts_.beeps, 0);
+  EXPECT_EQ(seen.rates, seen.bets);
 }
 
 TEST_F(EngineEndToEnd, ProportionalStakesKeepEveryInvariantToo) {
   session_.Settings().SetHaibunSet(1);
   const Seen seen = ShowEveryRace(1);
   EXPECT_GT(seen.bets, 1000);
+  EXPECT_EQ(seen.rates, seen.bets);
+}
+
+TEST_F(EngineEndToEnd, ProportionalStakesOfLogicBKeepEveryInvariantToo) {
+  session_.Settings().SetHaibunSet(1);
+  const Seen seen = ShowEveryRace(2);
+  EXPECT_GT(seen.bets, 0);
+  EXPECT_EQ(seen.rates, seen.bets);
 }
 
 }  // namespace
