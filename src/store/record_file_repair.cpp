@@ -59,7 +59,9 @@ std::optional<std::string> LineFault(std::string_view line, const FileKind& kind
   }
   if (codes::Field(line, 1, 2) != kind.id) return codes::Sj("レコード種別が違う");
   if (!IsRecordText(line)) return codes::Sj("Shift-JISでない");
-  if (std::optional<std::string> fault = RaceKeyFault(line, kind.runner_slots ? KeyCheck::kRunner : KeyCheck::kRace)) return fault;
+  if (std::optional<std::string> fault =
+          RaceKeyFault(line, kind.runner_slots ? KeyCheck::kRunner : KeyCheck::kRace))
+    return fault;
   if (codes::Field(line, 12, 8) != day) return codes::Sj("別の日のレコード");
   return std::nullopt;
 }
@@ -133,8 +135,8 @@ void CheckRaceDayBounds(const std::filesystem::path& file, const std::vector<std
   if (races.size() > static_cast<size_t>(kSlotCount) || venues > static_cast<size_t>(kVenueCount)) {
     throw codes::InputError(PathText(file) + ": cannot be repaired: it holds " +
                             std::to_string(races.size()) + " races at " + std::to_string(venues) +
-                            " racecourses; a race day holds at most " +
-                            std::to_string(kSlotCount) + " at " + std::to_string(kVenueCount));
+                            " racecourses; a race day holds at most " + std::to_string(kSlotCount) +
+                            " at " + std::to_string(kVenueCount));
   }
 }
 

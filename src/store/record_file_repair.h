@@ -9,8 +9,8 @@ namespace store {
 
 /// What the check of one record file found and mended.
 struct FileRepair {
-  bool changed = false;    ///< the lines were mended
-  int dropped_lines = 0;   ///< damaged lines dropped (in a runner file: slots blanked)
+  bool changed = false;   ///< the lines were mended
+  int dropped_lines = 0;  ///< damaged lines dropped (in a runner file: slots blanked)
   /// One Shift-JIS note per dropped line: "行n：why" (n counted from 1).
   std::vector<std::string> notes;
 };

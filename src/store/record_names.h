@@ -37,7 +37,6 @@ enum class KeyCheck {
 /// What is wrong with the RaceKey of a record for naming its files: the date is no
 /// real date, the racecourse is not in the table, the race number is not 01..12 or
 /// the horse number not 01..18. Shift-JIS text for the error log; nullopt when sound.
-std::optional<std::string> RaceKeyFault(std::string_view record,
-                                        KeyCheck check = KeyCheck::kRace);
+std::optional<std::string> RaceKeyFault(std::string_view record, KeyCheck check = KeyCheck::kRace);
 
 }  // namespace store

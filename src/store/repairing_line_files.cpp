@@ -37,7 +37,8 @@ void RepairingLineFiles::Log(const std::filesystem::path& file, const FileRepair
   static const std::string kLine = codes::Sj("壊れた行を破棄しました：");
   static const std::string kMore = codes::Sj("ほか");
   const std::string name = NameInLog(file);
-  store_.AppendErrorLog(kRepaired + name + kDropped + std::to_string(repair.dropped_lines) + kLines);
+  store_.AppendErrorLog(kRepaired + name + kDropped + std::to_string(repair.dropped_lines) +
+                        kLines);
   for (size_t i = 0; i < repair.notes.size() && i < kLoggedLinesPerFile; ++i) {
     store_.AppendErrorLog(kLine + name + " " + repair.notes[i]);
   }

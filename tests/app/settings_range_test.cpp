@@ -63,8 +63,10 @@ TEST_P(SettingsRangeTest, AValueOutsideItsRangeReadsAsTheDefaultAndIsReported) {
   EXPECT_EQ(c.read(settings), c.expected);
   ASSERT_EQ(reports.size(), c.reported ? 1u : 0u);
   if (c.reported) {
-    EXPECT_EQ(codes::SjisToUtf8(reports[0]).rfind(std::string("設定値が範囲外のため既定値を使います：[") +
-                                                  c.section + "]" + c.key + "=" + c.value, 0),
+    EXPECT_EQ(codes::SjisToUtf8(reports[0])
+                  .rfind(std::string("設定値が範囲外のため既定値を使います：[") + c.section + "]" +
+                             c.key + "=" + c.value,
+                         0),
               0u)
         << codes::SjisToUtf8(reports[0]);
   }

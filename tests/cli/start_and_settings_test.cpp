@@ -103,9 +103,10 @@ TEST_P(StakeSettingTest, AStakeOutsideTheFieldIsTheDefault) {
   CliRun run = RunCli(home_, "race --day 2024年05月18日 --slot 1 --json");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(Has(run.out, c.amount)) << run.out;
-  EXPECT_EQ(Has(Log(), std::string("設定値が範囲外のため既定値を使います：[KaimeSet]DefaultAmount=") +
-                           c.value),
-            c.logged)
+  EXPECT_EQ(
+      Has(Log(),
+          std::string("設定値が範囲外のため既定値を使います：[KaimeSet]DefaultAmount=") + c.value),
+      c.logged)
       << Log();
 }
 

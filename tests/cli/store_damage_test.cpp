@@ -38,7 +38,8 @@ fs::path DataFile(const fs::path& data, const std::string& tail) {
   std::vector<fs::path> found;
   for (const auto& entry : fs::directory_iterator(data)) {
     const std::string name = entry.path().filename().string();
-    if (name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0) {
+    if (name.size() >= tail.size() &&
+        name.compare(name.size() - tail.size(), tail.size(), tail) == 0) {
       found.push_back(entry.path());
     }
   }
@@ -134,15 +135,15 @@ TEST_P(PullRepairTest, APullMendsTheDamageAndTheDayLoads) {
 
   CliRun pull = RunCli(home_, kPullFrom);
   EXPECT_EQ(pull.status, d.status) << pull.err;
-  const std::string log = codes::SjisToUtf8Lenient(
-      testsupport::ReadFileBytes(home_.path() / "home" / "ErrorLog.txt"));
+  const std::string log =
+      codes::SjisToUtf8Lenient(testsupport::ReadFileBytes(home_.path() / "home" / "ErrorLog.txt"));
   if (d.status != 0) {
     EXPECT_TRUE(Has(pull.err, file.filename().string())) << pull.err;
     return;
   }
   if (d.dropped_lines > 0) {
-    EXPECT_TRUE(Has(pull.err, "修復したファイル:1件（破棄した行:" +
-                                  std::to_string(d.dropped_lines) + "行）"))
+    EXPECT_TRUE(Has(pull.err,
+                    "修復したファイル:1件（破棄した行:" + std::to_string(d.dropped_lines) + "行）"))
         << pull.err;
   } else {
     EXPECT_TRUE(Has(pull.err, "修復したファイル:1件（破棄した行:")) << pull.err;
@@ -201,9 +202,8 @@ class BadKeyPullTest : public ::testing::TestWithParam<BadKey> {
     const std::string key = testsupport::KeyOf("20240518", "05", 1);
     std::string records = testsupport::RaOf(key, 3) + testsupport::SeOf(key, 1) +
                           testsupport::HrOf(key, 1) + BadRecord(GetParam());
-    testsupport::WriteFileBytes(home_.path() / "home" / "feed" / "stored" /
-                                    "20240517120000_RA20240518.jvd",
-                                records);
+    testsupport::WriteFileBytes(
+        home_.path() / "home" / "feed" / "stored" / "20240517120000_RA20240518.jvd", records);
   }
   testsupport::TempDir home_;
 };
@@ -212,8 +212,8 @@ TEST_P(BadKeyPullTest, IsDroppedWithALogLineAndNamesNoFile) {
   CliRun pull = RunCli(home_, kPullFrom);
   EXPECT_EQ(pull.status, 0) << pull.err;
   EXPECT_TRUE(Has(pull.err, "うち不正なレコード:1件")) << pull.err;
-  const std::string log = codes::SjisToUtf8Lenient(
-      testsupport::ReadFileBytes(home_.path() / "home" / "ErrorLog.txt"));
+  const std::string log =
+      codes::SjisToUtf8Lenient(testsupport::ReadFileBytes(home_.path() / "home" / "ErrorLog.txt"));
   EXPECT_TRUE(Has(log, "ファイル名を作れないレコードを破棄しました")) << log;
 
   // Nothing beside the program folder (the CLI's own output files aside), and nothing
@@ -282,10 +282,9 @@ TEST_P(StrangeRaceTest, TheDayLoadsWithoutItAndLogsIt) {
 
   CliRun run = RunCli(home_, "day --day 2024年05月18日 --json");
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_TRUE(Has(run.out, R"("items":["東京 1R","東京 2R"],"DayVenues":["05","",""])"))
-      << run.out;
-  const std::string log = codes::SjisToUtf8Lenient(
-      testsupport::ReadFileBytes(home_.path() / "home" / "ErrorLog.txt"));
+  EXPECT_TRUE(Has(run.out, R"("items":["東京 1R","東京 2R"],"DayVenues":["05","",""])")) << run.out;
+  const std::string log =
+      codes::SjisToUtf8Lenient(testsupport::ReadFileBytes(home_.path() / "home" / "ErrorLog.txt"));
   EXPECT_TRUE(Has(log, "日の読込みでレコードを飛ばしました")) << log;
 }
 

@@ -64,13 +64,12 @@ TEST(RunnerFileRepair, BlanksDamagedAndMisplacedSlotsAndRestoresTheLength) {
   const std::string key = testsupport::KeyOf("20240518", "05", 1);
   std::vector<std::string> lines = store::EmptyRunnerLines();
   lines[0] = Line(testsupport::SeOf(key, 1));
-  lines[1] = Line(testsupport::SeOf(key, 3));    // horse 3 in the slot of horse 2
+  lines[1] = Line(testsupport::SeOf(key, 3));  // horse 3 in the slot of horse 2
   lines[2] = Line(testsupport::SeOf(key, 3)).substr(0, 500);
-  lines.resize(215);                              // the last line cut away
-  lines.push_back(std::string(518, ' '));         // and a fragment in its place
+  lines.resize(215);                       // the last line cut away
+  lines.push_back(std::string(518, ' '));  // and a fragment in its place
   lines.push_back("extra");
-  const store::FileRepair repair =
-      store::RepairRecordLines("/d/2024年05月18日東京.jvSEr", lines);
+  const store::FileRepair repair = store::RepairRecordLines("/d/2024年05月18日東京.jvSEr", lines);
   ASSERT_EQ(lines.size(), 216u);
   EXPECT_EQ(lines[0], Line(testsupport::SeOf(key, 1)));
   const std::string blank(553, ' ');

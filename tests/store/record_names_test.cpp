@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(Dates, RaceDateTest, ::testing::ValuesIn(kDates));
 TEST(RecordNames, VenuesAreCodesOfTheRacecourseTable) {
   EXPECT_EQ(store::VenueName("05"), codes::Sj("東京"));
   EXPECT_EQ(store::VenueName("30"), codes::Sj("門別"));
-  for (const std::string& code : std::vector<std::string>{"..", std::string(2, '\0'), "  ", "00", "11", "99", "5", "055"}) {
+  for (const std::string& code :
+       std::vector<std::string>{"..", std::string(2, '\0'), "  ", "00", "11", "99", "5", "055"}) {
     EXPECT_FALSE(store::VenueName(code)) << code;
   }
 }
@@ -46,7 +47,8 @@ TEST(RecordNames, VenuesAreCodesOfTheRacecourseTable) {
 TEST(RecordNames, RaceNumbersAreOneToTwelveAndHorsesOneToEighteen) {
   EXPECT_TRUE(store::IsRaceNumber("01"));
   EXPECT_TRUE(store::IsRaceNumber("12"));
-  for (const char* n : {"00", "13", " 1", "1 ", "..", "1"}) EXPECT_FALSE(store::IsRaceNumber(n)) << n;
+  for (const char* n : {"00", "13", " 1", "1 ", "..", "1"})
+    EXPECT_FALSE(store::IsRaceNumber(n)) << n;
   EXPECT_TRUE(store::IsHorseNumber("18"));
   EXPECT_FALSE(store::IsHorseNumber("19"));
 }
