@@ -59,9 +59,8 @@ std::optional<std::string> LineFault(std::string_view line, const FileKind& kind
   }
   if (codes::Field(line, 1, 2) != kind.id) return codes::Sj("レコード種別が違う");
   if (!IsRecordText(line)) return codes::Sj("Shift-JISでない");
-  if (std::optional<std::string> fault =
-          RaceKeyFault(line, kind.runner_slots ? KeyCheck::kRunner : KeyCheck::kRace))
-    return fault;
+  const KeyCheck check = kind.runner_slots ? KeyCheck::kRunner : KeyCheck::kRace;
+  if (std::optional<std::string> fault = RaceKeyFault(line, check)) return fault;
   if (codes::Field(line, 12, 8) != day) return codes::Sj("別の日のレコード");
   return std::nullopt;
 }
