@@ -18,22 +18,22 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
 #include "app/session.h"
-#include "app/silent_prompts.h"
-#include "app/user_prompts.h"
 #include "codes/cp932.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
+#include "platform/silent_prompts.h"
+#include "platform/user_prompts.h"
+#include "samplefeed/feed_writer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const app::LocalTime kNow{2024, 6, 1, 10, 0, 0};
+const platform::LocalTime kNow{2024, 6, 1, 10, 0, 0};
 
 [[noreturn]] void Fail(const std::string& what) {
   std::fprintf(stderr, "bench_engine: %s\n", what.c_str());
@@ -45,10 +45,10 @@ const app::LocalTime kNow{2024, 6, 1, 10, 0, 0};
 struct Bench {
   fs::path root = fs::temp_directory_path() /
                   ("quorvane-engine-bench-" + std::to_string(std::random_device{}()));
-  app::FixedClock clock{kNow};
-  app::SilentPrompts prompts;
-  app::ProcessLauncher launcher;
-  app::NoCompanionLocator companions;
+  platform::FixedClock clock{kNow};
+  platform::SilentPrompts prompts;
+  platform::ProcessLauncher launcher;
+  platform::NoCompanionLocator companions;
   std::unique_ptr<app::Session> session;
   std::string day;  // Shift-JIS DayPrefix
   std::vector<fs::path> day_files;
@@ -56,7 +56,7 @@ struct Bench {
   Bench() {
     fs::remove_all(root);
     fs::create_directories(root / "home");
-    jvlink::feed::WriteFeed({root / "feed", 20240504, 21, 1, false});
+    samplefeed::WriteFeed({root / "feed", 20240504, 21, 1, false});
     session = std::make_unique<app::Session>(prompts, clock, nullptr, launcher, companions,
                                              root / "home");
     session->Start();

@@ -18,13 +18,13 @@
 #include <random>
 #include <string>
 
-#include "app/clock.h"
 #include "app/settings.h"
-#include "app/silent_prompts.h"
-#include "app/user_prompts.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
+#include "platform/clock.h"
+#include "platform/silent_prompts.h"
+#include "platform/user_prompts.h"
+#include "samplefeed/feed_writer.h"
 #include "store/record_store.h"
 
 namespace {
@@ -34,8 +34,8 @@ namespace fs = std::filesystem;
 constexpr int kYearFrom = 20230101;
 constexpr int kYearDays = 365;
 constexpr int kMonthDays = 31;
-const app::LocalTime kNow{2024, 1, 15, 12, 0, 0};
-const app::LocalTime kStart{2022, 12, 1, 0, 0, 0};
+const platform::LocalTime kNow{2024, 1, 15, 12, 0, 0};
+const platform::LocalTime kStart{2022, 12, 1, 0, 0, 0};
 
 fs::path FreshFolder(const std::string& name) {
   fs::path dir = fs::temp_directory_path() /
@@ -51,8 +51,8 @@ struct Feeds {
   fs::path year = root / "year";
   fs::path month = root / "month";
   Feeds() {
-    jvlink::feed::WriteFeed({year, kYearFrom, kYearDays, 1, false});
-    jvlink::feed::WriteFeed({month, kYearFrom, kMonthDays, 1, false});
+    samplefeed::WriteFeed({year, kYearFrom, kYearDays, 1, false});
+    samplefeed::WriteFeed({month, kYearFrom, kMonthDays, 1, false});
   }
   ~Feeds() {
     std::error_code ec;
@@ -67,11 +67,11 @@ Feeds& TheFeeds() {
 
 // One pull of a whole feed into an empty program folder; the records read.
 long long PullOnce(const fs::path& feed, const fs::path& home, jvlink::PullWriting writing) {
-  app::FixedClock clock(kNow);
+  platform::FixedClock clock(kNow);
   store::RecordStore store(home, clock);
   store.PrepareFolders();
   app::Settings settings(home / "Quorvane.ini");
-  app::SilentPrompts prompts;
+  platform::SilentPrompts prompts;
   jvlink::FeedJVLink link(feed, clock);
   link.JVInit("QV000001/QV000002/Quorvane/Version.1.13");
   jvlink::StoredPull pull(link, prompts, settings, clock, store, writing);

@@ -63,8 +63,9 @@ std::string DialogText(const std::string& utf8) {
 
 }  // namespace
 
-Session::Session(UserPrompts& prompts, Clock& clock, jvlink::JVLink* jv_link, Launcher& launcher,
-                 CompanionLocator& companions, const std::filesystem::path& program_folder)
+Session::Session(platform::UserPrompts& prompts, platform::Clock& clock, jvlink::JVLink* jv_link,
+                 platform::Launcher& launcher, platform::CompanionLocator& companions,
+                 const std::filesystem::path& program_folder)
     : prompts_(prompts),
       clock_(clock),
       jv_link_(jv_link),

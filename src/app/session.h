@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
-#include "app/race_screen.h"
 #include "app/settings.h"
-#include "app/user_prompts.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
+#include "platform/user_prompts.h"
+#include "screens/race_screen.h"
 #include "store/race_day.h"
 #include "store/record_store.h"
 
@@ -69,8 +69,9 @@ struct DayLoadHooks {
 /// here, at the boundary: a beep, then the message as an information dialog.
 class Session {
  public:
-  Session(UserPrompts& prompts, Clock& clock, jvlink::JVLink* jv_link, Launcher& launcher,
-          CompanionLocator& companions, const std::filesystem::path& program_folder);
+  Session(platform::UserPrompts& prompts, platform::Clock& clock, jvlink::JVLink* jv_link,
+          platform::Launcher& launcher, platform::CompanionLocator& companions,
+          const std::filesystem::path& program_folder);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
   ~Session();
@@ -110,12 +111,12 @@ class Session {
   /// Beep, then the message of the error (UTF-8, converted for the dialog).
   void ReportFailure(const std::exception& error);
 
-  UserPrompts& Prompts() { return prompts_; }
-  Clock& TheClock() { return clock_; }
+  platform::UserPrompts& Prompts() { return prompts_; }
+  platform::Clock& TheClock() { return clock_; }
   /// The JV-Link control; null where none is installed.
   jvlink::JVLink* JVLink() { return jv_link_; }
-  Launcher& TheLauncher() { return launcher_; }
-  CompanionLocator& Companions() { return companions_; }
+  platform::Launcher& TheLauncher() { return launcher_; }
+  platform::CompanionLocator& Companions() { return companions_; }
   store::RecordStore& Store() { return store_; }
   const store::RecordStore& Store() const { return store_; }
   app::Settings& Settings() { return settings_; }
@@ -127,7 +128,7 @@ class Session {
   bool PageControl1Visible = false;  ///< the work area: hidden until a race is shown
   /// What the work area shows of the selected race; the ShowRace hook (app::ShowRace,
   /// set by the constructor) fills it.
-  RaceScreen Screen;
+  screens::RaceScreen Screen;
   DayLoadHooks Hooks;
 
  private:
@@ -135,11 +136,11 @@ class Session {
   void SetRaceStakeList();
   static void Run(const std::function<void()>& hook);
 
-  UserPrompts& prompts_;
-  Clock& clock_;
+  platform::UserPrompts& prompts_;
+  platform::Clock& clock_;
   jvlink::JVLink* jv_link_;
-  Launcher& launcher_;
-  CompanionLocator& companions_;
+  platform::Launcher& launcher_;
+  platform::CompanionLocator& companions_;
   store::RecordStore store_;
   app::Settings settings_;
   std::unique_ptr<store::RaceDay> day_;

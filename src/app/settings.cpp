@@ -121,23 +121,24 @@ WindowPlacement ReadPlacement(const IniFile& ini, const Settings::BadValueReport
 
 }  // namespace
 
-std::string Settings::LastTimeText(const LocalTime& now) const {
+std::string Settings::LastTimeText(const platform::LocalTime& now) const {
   return ini_.ReadString(kJvDataGet, kLastTimeKey,
-                         FormatLocalTime(AddSeconds(now, -kLastTimeLookBack)));
+                         platform::FormatLocalTime(platform::AddSeconds(now, -kLastTimeLookBack)));
 }
 
-LocalTime Settings::LastTime(const LocalTime& now) const {
-  LocalTime t;
+platform::LocalTime Settings::LastTime(const platform::LocalTime& now) const {
+  platform::LocalTime t;
   const std::string text = LastTimeText(now);
-  if (ParseLocalTime(text.c_str(), t)) return t;
-  const LocalTime fallback = AddSeconds(now, -kLastTimeLookBack);
+  if (platform::ParseLocalTime(text.c_str(), t)) return t;
+  const platform::LocalTime fallback = platform::AddSeconds(now, -kLastTimeLookBack);
   Report(report_, codes::Sj("設定値が範囲外のため既定値を使います：[JvDataGet]LastTime=") + text +
-                      codes::Sj("（既定値") + FormatLocalTime(fallback) + codes::Sj("）"));
+                      codes::Sj("（既定値") + platform::FormatLocalTime(fallback) +
+                      codes::Sj("）"));
   return fallback;
 }
 
-void Settings::SetLastTime(const LocalTime& t) {
-  ini_.WriteString(kJvDataGet, kLastTimeKey, FormatLocalTime(t));
+void Settings::SetLastTime(const platform::LocalTime& t) {
+  ini_.WriteString(kJvDataGet, kLastTimeKey, platform::FormatLocalTime(t));
 }
 
 std::string Settings::FirstForDayLoad() const { return ReadFirst(ini_, report_, "0915"); }

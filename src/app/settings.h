@@ -4,8 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "app/clock.h"
 #include "app/ini_file.h"
+#include "jvlink/pull_start_setting.h"
+#include "platform/clock.h"
 
 namespace app {
 
@@ -23,7 +24,7 @@ struct WindowPlacement {
 /// A number or time outside the range its control in the settings dialog allows (for
 /// keys without a control: the range their users can live with) reads as the key's
 /// default, and the bad value is reported (the Session writes it to the error log).
-class Settings {
+class Settings : public jvlink::PullStartSetting {
  public:
   /// Receives "設定値が範囲外のため既定値を使います：[Section]Key=value（lo～hi、既定値d）".
   using BadValueReport = std::function<void(const std::string& message)>;
@@ -39,10 +40,10 @@ class Settings {
 
   // JvDataGet: the start moment of the next stored pull.
   /// The text as stored, default `now` minus 7 days ("yyyy/mm/dd hh:nn:ss").
-  std::string LastTimeText(const LocalTime& now) const;
+  std::string LastTimeText(const platform::LocalTime& now) const;
   /// The stored moment; a text that is not such a moment counts as the default.
-  LocalTime LastTime(const LocalTime& now) const;
-  void SetLastTime(const LocalTime& t);
+  platform::LocalTime LastTime(const platform::LocalTime& now) const override;
+  void SetLastTime(const platform::LocalTime& t) override;
 
   // Time/First: the morning odds time "hhmm"; the readers differ in their default.
   /// At day load and when change notices are applied: default "0915".

@@ -32,7 +32,7 @@ constexpr Companion kCompanions[] = {
 
 }  // namespace
 
-void LookUpCompanionFolders(Settings& settings, const CompanionLocator& locator) {
+void LookUpCompanionFolders(Settings& settings, const platform::CompanionLocator& locator) {
   IniFile& ini = settings.Ini();
   for (const Companion& c : kCompanions) {
     if (!Trimmed(ini.ReadString("Dir", c.key, "")).empty()) continue;

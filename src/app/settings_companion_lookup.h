@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/companion_locator.h"
 #include "app/settings.h"
+#include "platform/companion_locator.h"
 
 namespace app {
 
@@ -10,6 +10,6 @@ namespace app {
 /// the locator finds it. The voting plug-ins' folders are written unchanged, the
 /// time-series companion's with its "Data" folder appended. Nothing found writes
 /// nothing, so the look-up is repeated at every start until a folder is found.
-void LookUpCompanionFolders(Settings& settings, const CompanionLocator& locator);
+void LookUpCompanionFolders(Settings& settings, const platform::CompanionLocator& locator);
 
 }  // namespace app

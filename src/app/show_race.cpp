@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "app/race_screen.h"
 #include "bets/fill_bet_table.h"
 #include "bets/logic_choice.h"
 #include "bets/race_stakes.h"
 #include "bets/stake_allocation.h"
 #include "codes/record_field.h"
+#include "screens/race_screen.h"
 
 namespace app {
 namespace {
@@ -17,14 +17,14 @@ bets::StakeMode ModeOf(Session& session) {
 }
 
 // The time of day as "hhnn", as the post times are stored.
-std::string HhnnText(const LocalTime& t) {
+std::string HhnnText(const platform::LocalTime& t) {
   char text[8];
   std::snprintf(text, sizeof text, "%02d%02d", t.hour % 100, t.minute % 100);
   return text;
 }
 
-void PrepareRunnerGrid(RaceScreen& screen, const store::RaRecord& ra) {
-  RunnerGrid& grid = screen.Runners;
+void PrepareRunnerGrid(screens::RaceScreen& screen, const store::RaRecord& ra) {
+  screens::RunnerGrid& grid = screen.Runners;
   grid.Visible = false;
   grid.SetRowCount(ra.Int(882, 2) + 1);
   grid.ClearDataRows();
@@ -41,7 +41,7 @@ void SetStakeField(Session& session, const std::string& amount_text) {
 
 void RunChosenLogic(Session& session) {
   store::RaceDay& day = session.Day();
-  RaceScreen& screen = session.Screen;
+  screens::RaceScreen& screen = session.Screen;
   const int slot = day.CurrentSlot;
   const bets::FillTail tail = bets::StakeAndCheckTail(
       ModeOf(session), bets::AmountOf(screen.StakeField), day.DayPayouts[slot]);
@@ -51,12 +51,12 @@ void RunChosenLogic(Session& session) {
   bets::RunLogic(choice, day, slot, screen.Tables, screen.Lists, tail);
 }
 
-void ShowMarks(RaceScreen& screen, const store::RaceWork& work) {
-  screen.Marks.OzAve123Label = OzAve123Text(work.OzAve123);
-  screen.Marks.UR1NinOZLabel = UR1NinOZText(work.AsaURFavOdds);
-  screen.Marks.URTaishoLabel = TargetMark(work.URTaisho);
-  screen.Marks.UTTaishoLabel = TargetMark(work.UTTaisho);
-  screen.Marks.SRTaishoLabel = TargetMark(work.SRTaisho);
+void ShowMarks(screens::RaceScreen& screen, const store::RaceWork& work) {
+  screen.Marks.OzAve123Label = screens::OzAve123Text(work.OzAve123);
+  screen.Marks.UR1NinOZLabel = screens::UR1NinOZText(work.AsaURFavOdds);
+  screen.Marks.URTaishoLabel = screens::TargetMark(work.URTaisho);
+  screen.Marks.UTTaishoLabel = screens::TargetMark(work.UTTaisho);
+  screen.Marks.SRTaishoLabel = screens::TargetMark(work.SRTaisho);
 }
 
 }  // namespace
@@ -64,20 +64,20 @@ void ShowMarks(RaceScreen& screen, const store::RaceWork& work) {
 void ShowRace(Session& session) {
   if (session.DatList.Items.empty() || session.DatList.ItemIndex < 0) return;
   store::RaceDay& day = session.Day();
-  RaceScreen& screen = session.Screen;
+  screens::RaceScreen& screen = session.Screen;
   day.CurrentSlot = session.DatList.ItemIndex;
   const int slot = day.CurrentSlot;
   const store::RaRecord& ra = day.RaRec[slot];
 
   PrepareRunnerGrid(screen, ra);
-  screen.Header = RaceHeaderOf(ra);
-  screen.Header.TFWtimeAsaLabel = OddsTimeText(day.O1aRec[slot]);
-  FillResultPage(day.DayPayouts[slot], screen.Results);
-  FillRunnerGrid(day, screen.Runners);
-  SortRunnerGrid(screen.Runners);
+  screen.Header = screens::RaceHeaderOf(ra);
+  screen.Header.TFWtimeAsaLabel = screens::OddsTimeText(day.O1aRec[slot]);
+  screens::FillResultPage(day.DayPayouts[slot], screen.Results);
+  screens::FillRunnerGrid(day, screen.Runners);
+  screens::SortRunnerGrid(screen.Runners);
   SetStakeField(session, std::to_string(bets::AmountOf(bets::RaceStake(day, slot))));
 
-  screen.Marks.TaishoRaceLogic2Label = TargetMark(day.Work[slot].Logic2Taisho);
+  screen.Marks.TaishoRaceLogic2Label = screens::TargetMark(day.Work[slot].Logic2Taisho);
   RunChosenLogic(session);
   ShowMarks(screen, day.Work[slot]);
 
@@ -89,7 +89,7 @@ void ShowRace(Session& session) {
 bool NextRace(Session& session) {
   if (codes::IsBlank(session.DateCombo.Text) || session.DatList.Items.empty()) return false;
   const store::RaceDay& day = session.Day();
-  const LocalTime now = session.TheClock().Now();
+  const platform::LocalTime now = session.TheClock().Now();
   if (std::to_string(now.Ymd()) != day.RaRec[0].Field(12, 8)) return false;
 
   const std::string now_text = HhnnText(now);

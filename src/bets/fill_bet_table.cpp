@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "bets/cell_format.h"
 #include "bets/payout_check.h"
+#include "codes/cell_format.h"
 #include "codes/errors.h"
 
 namespace bets {
@@ -77,7 +77,7 @@ void WriteRows(BetTable& table, const SortedTextList& entries) {
     const std::string_view entry = entries[k];
     const auto odds_at = static_cast<std::size_t>(shape.comb);
     const auto pop_at = odds_at + static_cast<std::size_t>(shape.odds);
-    table.SetCell(k + 1, kNoCol, FormatInt(k + 1, table.NoWidth()));
+    table.SetCell(k + 1, kNoCol, codes::FormatInt(k + 1, table.NoWidth()));
     table.SetCell(k + 1, kCombCol, std::string(entry.substr(0, odds_at)));
     table.SetCell(k + 1, kOddsCol,
                   std::string(entry.substr(odds_at, static_cast<std::size_t>(shape.odds))));
@@ -111,8 +111,8 @@ std::string BetEntryText(BetLayout layout, std::string_view comb_text, double od
                             std::string(comb_text) + "\"");
   }
   std::string entry(comb_text);
-  entry += FormatFixed(odds, shape.odds, 1);
-  entry += FormatInt(popularity, shape.popularity);
+  entry += codes::FormatFixed(odds, shape.odds, 1);
+  entry += codes::FormatInt(popularity, shape.popularity);
   // An odds or popularity wider than its part would shift the parts the table cuts out.
   if (static_cast<int>(entry.size()) != shape.comb + shape.odds + shape.popularity) {
     throw codes::LogicError("odds " + std::to_string(odds) + " or popularity " +

@@ -1,6 +1,6 @@
 #include "bets/payout_check.h"
 
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 #include "codes/errors.h"
 #include "codes/record_field.h"
 
@@ -34,12 +34,12 @@ bool Hits(const store::CombPayout& entry, std::string_view key) {
 
 // Writes the result cells of one hit and gives the amount returned.
 long long WriteHit(BetTable& table, int row, const store::CombPayout& entry) {
-  const long long stake = CellInt(table.Cell(row, kStakeCol));
+  const long long stake = codes::CellInt(table.Cell(row, kStakeCol));
   // 64-bit: a trifecta payout of nine digits times a six-digit stake exceeds int.
   const long long returned = static_cast<long long>(entry.payout) * stake / 100;
-  table.SetCell(row, table.PayoutCol(), FormatInt(entry.payout, 7));
-  table.SetCell(row, table.ResultReturnCol(), FormatInt(returned, 7));
-  table.SetCell(row, table.ResultPopularityCol(), FormatInt(entry.popularity, 3));
+  table.SetCell(row, table.PayoutCol(), codes::FormatInt(entry.payout, 7));
+  table.SetCell(row, table.ResultReturnCol(), codes::FormatInt(returned, 7));
+  table.SetCell(row, table.ResultPopularityCol(), codes::FormatInt(entry.popularity, 3));
   return returned;
 }
 
@@ -68,9 +68,9 @@ void PayoutCheck(BetTable& table, const store::RacePayouts& payouts) {
     label.text.clear();
     return;
   }
-  label.text = FormatInt(total, 8);
+  label.text = codes::FormatInt(total, 8);
   label.colour =
-      total < CellInt(table.Summary().total.text) ? LabelColour::Red : LabelColour::Black;
+      total < codes::CellInt(table.Summary().total.text) ? LabelColour::Red : LabelColour::Black;
 }
 
 void PayoutCheck(BetTable& table, const store::RaceDay& day) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 #include "codes/rate_text.h"
 #include "codes/record_field.h"
 
@@ -17,7 +17,7 @@ constexpr int kMaxAllocatedRows = kMaxBetRows + 1;
 bool IsCounted(const BetTable& table, int row) {
   if (!table.IsLive(row) || table.IsExcluded(row)) return false;
   const std::string& odds = table.Cell(row, kOddsCol);
-  return !codes::IsBlank(odds) && CellNumber(odds) > 0;
+  return !codes::IsBlank(odds) && codes::CellNumber(odds) > 0;
 }
 
 int CountBets(const BetTable& table) {
@@ -39,7 +39,7 @@ void ClearStakeCells(BetTable& table) {
 // Odds cells carry one decimal, so stake × odds is computed in tenths: every stake is a
 // multiple of 100 and the product is then a whole number of yen, free of rounding error.
 long long ReturnOf(long long stake, const std::string& odds_cell) {
-  const auto tenths = std::llround(CellNumber(odds_cell) * 10);
+  const auto tenths = std::llround(codes::CellNumber(odds_cell) * 10);
   return stake * tenths / 10;
 }
 
@@ -47,7 +47,7 @@ long long ReturnOf(long long stake, const std::string& odds_cell) {
 // rate is the exact quotient return × 100 / total, a half rounded up.
 long long WriteReturn(BetTable& table, int row, long long stake, long long total) {
   const long long ret = ReturnOf(stake, table.Cell(row, kOddsCol));
-  table.SetCell(row, kReturnCol, FormatInt(ret, 7));
+  table.SetCell(row, kReturnCol, codes::FormatInt(ret, 7));
   table.SetCell(row, kRateCol, codes::RateText(ret * 100, total, 7, 1));
   return ret;
 }
@@ -80,12 +80,12 @@ void AllocateEqually(int amount, BetTable& table) {
   const long long stake = EqualStake(amount, n);
   const long long total = n * stake;
   BetSummary& labels = table.Summary();
-  labels.count.text = FormatInt(n, 3);
-  labels.total.text = FormatInt(total, 6);
+  labels.count.text = codes::FormatInt(n, 3);
+  labels.total.text = codes::FormatInt(total, 6);
   long long sum = 0;
   for (int row = 1; row < table.RowCount(); ++row) {
     if (!IsCounted(table, row)) continue;
-    table.SetCell(row, kStakeCol, FormatInt(stake, 6));
+    table.SetCell(row, kStakeCol, codes::FormatInt(stake, 6));
     sum += WriteReturn(table, row, stake, total);
   }
   WriteExpected(labels, sum, n, total);
@@ -100,14 +100,14 @@ long long ProportionalStake(int amount, double share) {
 void AllocateProportionally(int amount, BetTable& table) {
   if (codes::IsBlank(table.Cell(1, kOddsCol))) return;
   // The base factor cancels out of the shares; it only scales the weights.
-  const double base = 100 * CellNumber(table.Cell(1, kOddsCol));
+  const double base = 100 * codes::CellNumber(table.Cell(1, kOddsCol));
   ClearStakeCells(table);
   std::vector<double> weight(static_cast<std::size_t>(table.RowCount()), 0.0);
   double weights = 0;
   int n = 0;
   for (int row = 1; row < table.RowCount(); ++row) {
     if (!IsCounted(table, row)) continue;
-    weight[static_cast<std::size_t>(row)] = base / CellNumber(table.Cell(row, kOddsCol));
+    weight[static_cast<std::size_t>(row)] = base / codes::CellNumber(table.Cell(row, kOddsCol));
     weights += weight[static_cast<std::size_t>(row)];
     ++n;
   }
@@ -115,21 +115,21 @@ void AllocateProportionally(int amount, BetTable& table) {
   for (int row = 1; row < table.RowCount() && weights > 0; ++row) {
     if (!table.IsLive(row) || table.IsExcluded(row)) continue;
     const double share = weight[static_cast<std::size_t>(row)] / weights * 100;
-    if (share > 0) table.SetCell(row, kStakeCol, FormatFixed(share, 6, 2));
+    if (share > 0) table.SetCell(row, kStakeCol, codes::FormatFixed(share, 6, 2));
     if (codes::IsBlank(table.Cell(row, kOddsCol))) continue;
     const long long stake = ProportionalStake(amount, share);
     // A stake below 100 has become "   100".
-    table.SetCell(row, kStakeCol, FormatInt(stake, 6));
+    table.SetCell(row, kStakeCol, codes::FormatInt(stake, 6));
     total += stake;
   }
   BetSummary& labels = table.Summary();
-  labels.count.text = FormatInt(n, 3);
-  labels.total.text = FormatInt(total, 6);
+  labels.count.text = codes::FormatInt(n, 3);
+  labels.total.text = codes::FormatInt(total, 6);
   if (total < 1) return;
   long long sum = 0;
   for (int row = 1; row < table.RowCount(); ++row) {
     if (!table.IsLive(row) || table.IsExcluded(row)) continue;
-    sum += WriteReturn(table, row, CellInt(table.Cell(row, kStakeCol)), total);
+    sum += WriteReturn(table, row, codes::CellInt(table.Cell(row, kStakeCol)), total);
   }
   WriteExpected(labels, sum, n, total);
 }

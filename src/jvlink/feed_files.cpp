@@ -45,13 +45,13 @@ long long AnnouncementMinute(const std::string& mmddhhmm, const std::string& rac
   return static_cast<long long>(year) * 100000000LL + std::stoll(mmddhhmm);
 }
 
-long long MinuteOf(const app::LocalTime& t) {
+long long MinuteOf(const platform::LocalTime& t) {
   return static_cast<long long>(t.Ymd()) * 10000LL + t.hour * 100 + t.minute;
 }
 
 }  // namespace
 
-std::string StampOf(const app::LocalTime& t) {
+std::string StampOf(const platform::LocalTime& t) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
                 t.minute, t.second);
@@ -63,8 +63,8 @@ bool IsValidStamp(const std::string& text) {
   const std::string formatted = text.substr(0, 4) + "/" + text.substr(4, 2) + "/" +
                                 text.substr(6, 2) + " " + text.substr(8, 2) + ":" +
                                 text.substr(10, 2) + ":" + text.substr(12, 2);
-  app::LocalTime parsed;
-  return app::ParseLocalTime(formatted.c_str(), parsed);
+  platform::LocalTime parsed;
+  return platform::ParseLocalTime(formatted.c_str(), parsed);
 }
 
 bool ListStoredFiles(const fs::path& feed, const std::string& fromtime, const std::string& until,
@@ -82,7 +82,7 @@ bool ListStoredFiles(const fs::path& feed, const std::string& fromtime, const st
   return true;
 }
 
-bool ReleasedOdds(const fs::path& feed, const std::string& race_key, const app::LocalTime& now,
+bool ReleasedOdds(const fs::path& feed, const std::string& race_key, const platform::LocalTime& now,
                   std::vector<fs::path>& out) {
   out.clear();
   std::vector<std::string> names;
@@ -107,7 +107,7 @@ bool ReleasedOdds(const fs::path& feed, const std::string& race_key, const app::
 }
 
 bool ReleasedDayFiles(const fs::path& feed, const std::string& dataspec, const std::string& day,
-                      const app::LocalTime& now, std::vector<fs::path>& out) {
+                      const platform::LocalTime& now, std::vector<fs::path>& out) {
   out.clear();
   std::vector<std::string> names;
   const fs::path folder = feed / "realtime" / dataspec / day;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
+#include "platform/clock.h"
 
 namespace jvlink {
 
@@ -15,7 +15,7 @@ struct StoredFile {
 };
 
 /// The now of the clock as 14 digits yyyymmddhhnnss.
-std::string StampOf(const app::LocalTime& t);
+std::string StampOf(const platform::LocalTime& t);
 
 /// True for 14 digits that make a real date and time (yyyymmddhhnnss).
 bool IsValidStamp(const std::string& text);
@@ -31,13 +31,13 @@ bool ListStoredFiles(const std::filesystem::path& feed, const std::string& fromt
 /// announced by now when the race's day is today, else the latest one. Empty when
 /// none is out; false when the race's folder cannot be listed.
 bool ReleasedOdds(const std::filesystem::path& feed, const std::string& race_key,
-                  const app::LocalTime& now, std::vector<std::filesystem::path>& out);
+                  const platform::LocalTime& now, std::vector<std::filesystem::path>& out);
 
 /// The files of `dataspec` ("0B12", "0B14") for day `day` (yyyymmdd) released by
 /// `now`, in ascending name order: all of a past day, none of a future day, those
 /// released at or before now's hhmm today. False when the day's folder cannot be listed.
 bool ReleasedDayFiles(const std::filesystem::path& feed, const std::string& dataspec,
-                      const std::string& day, const app::LocalTime& now,
+                      const std::string& day, const platform::LocalTime& now,
                       std::vector<std::filesystem::path>& out);
 
 }  // namespace jvlink

@@ -41,7 +41,7 @@ bool IsDigits(const std::string& text, std::size_t count) {
 
 }  // namespace
 
-FeedJVLink::FeedJVLink(fs::path feed_folder, const app::Clock& clock, FeedOptions options)
+FeedJVLink::FeedJVLink(fs::path feed_folder, const platform::Clock& clock, FeedOptions options)
     : feed_(std::move(feed_folder)), clock_(clock), options_(options) {}
 
 bool FeedJVLink::IsInstalled(const fs::path& feed_folder) {
@@ -138,7 +138,7 @@ int FeedJVLink::OpenRealtimeFiles(const std::string& dataspec, const std::string
   // Keys become folder names, so only digits pass.
   if (!IsDigits(key, odds ? 16 : 8)) return kBadKey;
   if (!IsInstalled(feed_)) return kInternalError;
-  const app::LocalTime now = clock_.Now();
+  const platform::LocalTime now = clock_.Now();
   const bool listed = odds ? ReleasedOdds(feed_, key, now, files)
                            : ReleasedDayFiles(feed_, dataspec, key, now, files);
   if (!listed) return kInternalError;

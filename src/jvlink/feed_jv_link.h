@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clock.h"
 #include "jvlink/jv_link.h"
 #include "jvlink/record_stream.h"
 #include "jvlink/simulated_download.h"
+#include "platform/clock.h"
 
 namespace jvlink {
 
@@ -31,7 +31,8 @@ struct FeedOptions {
 /// its work, once (FailNext) or until cleared (FailAlways).
 class FeedJVLink : public JVLink {
  public:
-  FeedJVLink(std::filesystem::path feed_folder, const app::Clock& clock, FeedOptions options = {});
+  FeedJVLink(std::filesystem::path feed_folder, const platform::Clock& clock,
+             FeedOptions options = {});
 
   /// True when `feed_folder` exists as a folder; where it does not, JV-Link counts
   /// as not installed.
@@ -64,7 +65,7 @@ class FeedJVLink : public JVLink {
   void EndStream();
 
   std::filesystem::path feed_;
-  const app::Clock& clock_;
+  const platform::Clock& clock_;
   FeedOptions options_;
   bool initialized_ = false;
   StreamKind stream_ = StreamKind::None;

@@ -24,7 +24,7 @@ constexpr int kNothingNewer = -1;
 std::string Number(long long n) { return std::to_string(n); }
 
 // 'yyyy"年"mm"月"dd"日"hh"時"nn"分"ss"秒"'
-std::string JapaneseMoment(const app::LocalTime& t) {
+std::string JapaneseMoment(const platform::LocalTime& t) {
   char digits[32];
   std::snprintf(digits, sizeof digits, "%04d|%02d|%02d|%02d|%02d|%02d", t.year, t.month, t.day,
                 t.hour, t.minute, t.second);
@@ -46,13 +46,12 @@ std::string JapaneseMoment(const app::LocalTime& t) {
 }
 
 // "yyyymmddhhnnss", the fromtime of JVOpen.
-std::string StampOf(const app::LocalTime& t) {
+std::string StampOf(const platform::LocalTime& t) {
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
                 t.minute, t.second);
   return stamp;
 }
-
 
 }  // namespace
 
@@ -62,8 +61,8 @@ std::string LastTimeText(const std::string& stamp) {
          stamp.substr(8, 2) + ":" + stamp.substr(10, 2) + ":" + stamp.substr(12, 2);
 }
 
-StoredPull::StoredPull(JVLink& jv, app::UserPrompts& prompts, app::Settings& settings,
-                       const app::Clock& clock, store::RecordStore& store, PullWriting writing)
+StoredPull::StoredPull(JVLink& jv, platform::UserPrompts& prompts, PullStartSetting& settings,
+                       const platform::Clock& clock, store::RecordStore& store, PullWriting writing)
     : jv_(jv),
       prompts_(prompts),
       settings_(settings),
@@ -260,8 +259,8 @@ void StoredPull::ReachEnd() {
   // The starting point moves on only once every record read is in its file.
   FlushFiles();
   const std::string last_time = LastTimeText(last_time_stamp_);
-  app::LocalTime moment;
-  if (!last_time.empty() && app::ParseLocalTime(last_time.c_str(), moment)) {
+  platform::LocalTime moment;
+  if (!last_time.empty() && platform::ParseLocalTime(last_time.c_str(), moment)) {
     start_moment_ = moment;
     settings_.SetLastTime(moment);
   }

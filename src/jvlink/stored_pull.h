@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "app/clock.h"
-#include "app/settings.h"
-#include "app/user_prompts.h"
 #include "jvlink/jv_link.h"
+#include "jvlink/pull_start_setting.h"
 #include "jvlink/record_dispatch.h"
+#include "platform/clock.h"
+#include "platform/user_prompts.h"
 #include "store/record_store.h"
 #include "store/repairing_line_files.h"
 
@@ -45,16 +45,16 @@ class StoredPull {
 
   /// Opening the dialog: the start moment is `JvDataGet`/`LastTime` (default now
   /// minus 7 days; a value that is not a date-time gives the default too).
-  StoredPull(JVLink& jv, app::UserPrompts& prompts, app::Settings& settings,
-             const app::Clock& clock, store::RecordStore& store,
+  StoredPull(JVLink& jv, platform::UserPrompts& prompts, PullStartSetting& settings,
+             const platform::Clock& clock, store::RecordStore& store,
              PullWriting writing = PullWriting::kBatched);
   ~StoredPull();
   StoredPull(const StoredPull&) = delete;
   StoredPull& operator=(const StoredPull&) = delete;
 
   /// The date picker "取得開始日付".
-  const app::LocalTime& StartMoment() const { return start_moment_; }
-  void SetStartMoment(const app::LocalTime& moment) { start_moment_ = moment; }
+  const platform::LocalTime& StartMoment() const { return start_moment_; }
+  void SetStartMoment(const platform::LocalTime& moment) { start_moment_ = moment; }
   /// The check box "確定オッズも合わせて取得する".
   bool FinalOdds() const { return final_odds_; }
   void SetFinalOdds(bool on) { final_odds_ = on; }
@@ -96,16 +96,16 @@ class StoredPull {
   void DownloadStatus(int done);
 
   JVLink& jv_;
-  app::UserPrompts& prompts_;
-  app::Settings& settings_;
-  const app::Clock& clock_;
+  platform::UserPrompts& prompts_;
+  PullStartSetting& settings_;
+  const platform::Clock& clock_;
   store::RecordStore& store_;
   PullWriting writing_;
   std::unique_ptr<store::RepairingLineFiles> repairing_;
   std::unique_ptr<WriteBackLineFiles> write_back_;
   std::function<void()> on_closed_;
 
-  app::LocalTime start_moment_;
+  platform::LocalTime start_moment_;
   bool final_odds_ = false;
   PullFilter filter_;
   int read_count_ = 0;

@@ -4,8 +4,7 @@
 #include <optional>
 #include <system_error>
 
-#include "app/session.h"
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "codes/record_field.h"
@@ -48,7 +47,7 @@ std::string TwoDigits(long long value) {
 }
 
 // Beep and the message, then the result that ends the export.
-VoteResult Refuse(app::UserPrompts& prompts, const std::string& message, VoteResult result) {
+VoteResult Refuse(platform::UserPrompts& prompts, const std::string& message, VoteResult result) {
   prompts.Beep();
   prompts.Inform(message);
   return result;
@@ -72,24 +71,23 @@ std::string Question(const std::string& item, codes::BetType type) {
 }
 
 // Step 8: into the plug-in folder and start it; on failure the message and back home.
-VoteResult Launch(app::Session& session, const std::filesystem::path& csv_file,
+VoteResult Launch(const VoteSource& source, const std::filesystem::path& csv_file,
                   const ChangeFolder& change_folder) {
   static const std::string kLaunchError =
       codes::Sj("投票プラグイン２の呼び出しでエラーが発生しました。") + "\r\n" +
       codes::Sj("投票プラグイン２が正しくインストールされているか確認してください。");
   bool started = false;
   try {
-    const std::filesystem::path folder = PluginFolderPath(session.Settings().VelkTohyo2());
+    const std::filesystem::path folder = PluginFolderPath(source.plugin_folder);
     const std::filesystem::path program = folder / "VelkTohyoPlugIn2.exe";
-    started =
-        change_folder(folder) && session.TheLauncher().Open(program.string(), csv_file.string());
+    started = change_folder(folder) && source.launcher.Open(program.string(), csv_file.string());
   } catch (const codes::InputError&) {
     started = false;  // a folder text that names no path cannot be started either
   }
   if (started) return VoteResult::kLaunched;
-  session.Prompts().Beep();
-  session.Prompts().Inform(kLaunchError);
-  change_folder(session.Store().ProgramFolder());
+  source.prompts.Beep();
+  source.prompts.Inform(kLaunchError);
+  change_folder(source.program_folder);
   return VoteResult::kLaunchFailed;
 }
 
@@ -164,33 +162,34 @@ bool ChangeProcessFolder(const std::filesystem::path& folder) {
   return !ec;
 }
 
-VoteResult VoteExport(app::Session& session, codes::BetType type,
+VoteResult VoteExport(const VoteSource& source, codes::BetType type,
                       const ChangeFolder& change_folder) {
   static const std::string kNoDay = codes::Sj("開催日ﾃﾞｰﾀを読み込んでください。");
   static const std::string kNoRace = codes::Sj("レースデータを読み込んでください。");
   static const std::string kNoBets = codes::Sj("買い目が作成されていません。");
   static const std::string kNoPlugin = codes::Sj(
       "「Velk投票プラグイン２」が正常にインストールされていません。再インストールしてください。");
-  app::UserPrompts& prompts = session.Prompts();
-  const bets::BetTable& table = session.Screen.Tables.Table(type);
+  platform::UserPrompts& prompts = source.prompts;
+  const bets::BetTable& table = source.table;
 
-  if (codes::IsBlank(session.DateCombo.Text)) return Refuse(prompts, kNoDay, VoteResult::kNoDay);
-  const int item = session.DatList.ItemIndex;
-  if (item < 0 || item >= static_cast<int>(session.DatList.Items.size())) {
+  if (codes::IsBlank(source.chosen_day)) return Refuse(prompts, kNoDay, VoteResult::kNoDay);
+  const int item = source.selected_item;
+  if (item < 0 || item >= static_cast<int>(source.race_items.size())) {
     return Refuse(prompts, kNoRace, VoteResult::kNoRace);
   }
   if (!HasVoteRow(table)) return Refuse(prompts, kNoBets, VoteResult::kNoBets);
-  const std::string plugin_folder = session.Settings().VelkTohyo2();
-  if (codes::IsBlank(plugin_folder)) return Refuse(prompts, kNoPlugin, VoteResult::kNoPlugin);
+  if (codes::IsBlank(source.plugin_folder)) {
+    return Refuse(prompts, kNoPlugin, VoteResult::kNoPlugin);
+  }
 
-  const store::RaRecord& ra = session.Day().RaRec[session.Day().CurrentSlot];
+  const store::RaRecord& ra = source.day.RaRec[source.day.CurrentSlot];
   const std::string csv = VoteCsv(ra, table);
-  if (!prompts.Confirm(Question(session.DatList.Items[static_cast<size_t>(item)], type))) {
+  if (!prompts.Confirm(Question(source.race_items[static_cast<size_t>(item)], type))) {
     return VoteResult::kDeclined;
   }
-  const std::filesystem::path csv_file = VoteFilePath(plugin_folder, session.DateCombo.Text);
+  const std::filesystem::path csv_file = VoteFilePath(source.plugin_folder, source.chosen_day);
   store::WriteFileAtomically(csv_file, csv);
-  return Launch(session, csv_file, change_folder);
+  return Launch(source, csv_file, change_folder);
 }
 
 }  // namespace output

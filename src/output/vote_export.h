@@ -8,14 +8,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bets/bet_table.h"
 #include "codes/bet_numbering.h"
+#include "platform/launcher.h"
+#include "platform/user_prompts.h"
 #include "store/race_day.h"
-
-namespace app {
-class Session;
-}
 
 namespace output {
 
@@ -62,13 +61,27 @@ using ChangeFolder = std::function<bool(const std::filesystem::path&)>;
 /// std::filesystem::current_path.
 bool ChangeProcessFolder(const std::filesystem::path& folder);
 
-/// "Velk2投票" for the table of `type` of the session's race: the checks and messages in
+/// What an export reads of the main window and its settings; the caller's, and it
+/// must outlive the export. Texts are Shift-JIS.
+struct VoteSource {
+  platform::UserPrompts& prompts;
+  platform::Launcher& launcher;
+  const std::string& chosen_day;               ///< the date list's chosen text
+  const std::vector<std::string>& race_items;  ///< the race list
+  int selected_item;                           ///< -1 when no race is selected
+  const store::RaceDay& day;                   ///< its CurrentSlot is the shown race
+  const bets::BetTable& table;                 ///< the table of the exported type
+  std::string plugin_folder;                   ///< the plug-in's install folder (may be blank)
+  std::filesystem::path program_folder;        ///< where a failed start returns to
+};
+
+/// "Velk2投票" for the table of `type` of the shown race: the checks and messages in
 /// their order, the confirmation, the file (InputError naming it when it cannot be written,
 /// e.g. a missing "kaime" folder; the plug-in is then not started), the current folder
-/// set to the plug-in folder and the plug-in started through the session's Launcher with
-/// the file's path. When the start fails: beep, the two-line message, and the current
-/// folder back to the program folder.
-VoteResult VoteExport(app::Session& session, codes::BetType type,
+/// set to the plug-in folder and the plug-in started through the Launcher with the file's
+/// path. When the start fails: beep, the two-line message, and the current folder back
+/// to the program folder.
+VoteResult VoteExport(const VoteSource& source, codes::BetType type,
                       const ChangeFolder& change_folder = ChangeProcessFolder);
 
 /// The path of the file an export of the race day writes: plug-in folder/kaime/name.

@@ -6,7 +6,7 @@
 
 namespace store {
 
-std::string ErrorLogLine(const app::LocalTime& now, std::string_view message) {
+std::string ErrorLogLine(const platform::LocalTime& now, std::string_view message) {
   static const std::string kError = codes::Sj("【エラー】");
   static const std::string kColon = codes::Sj("：");
   char time[16];
@@ -26,13 +26,13 @@ std::string PrintableRecordBytes(std::string_view bytes) {
   return out;
 }
 
-void StartErrorLogLines(std::vector<std::string>& lines, const app::LocalTime& now,
+void StartErrorLogLines(std::vector<std::string>& lines, const platform::LocalTime& now,
                         std::string_view program_folder_text) {
   static const std::string kStart = codes::Sj("ソフト起動：");
   if (lines.size() > kErrorLogKeptLines) {
     lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(kErrorLogKeptLines));
   }
-  lines.push_back(kStart + app::FormatLocalTime(now));
+  lines.push_back(kStart + platform::FormatLocalTime(now));
   lines.emplace_back(program_folder_text);
 }
 

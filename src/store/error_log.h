@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clock.h"
+#include "platform/clock.h"
 
 namespace store {
 
@@ -12,7 +12,7 @@ namespace store {
 inline constexpr size_t kErrorLogKeptLines = 100;
 
 /// "【エラー】hh:nn:ss：message" (Shift-JIS; the message is Shift-JIS too).
-std::string ErrorLogLine(const app::LocalTime& now, std::string_view message);
+std::string ErrorLogLine(const platform::LocalTime& now, std::string_view message);
 
 /// Record bytes as the log shows them: anything outside printable ASCII becomes '?',
 /// so that a garbled record cannot break the log's lines or its encoding.
@@ -20,7 +20,7 @@ std::string PrintableRecordBytes(std::string_view bytes);
 
 /// The start of a run in the log: the oldest lines go while more than 100 remain,
 /// then "ソフト起動：yyyy/mm/dd hh:nn:ss" and the program folder are appended.
-void StartErrorLogLines(std::vector<std::string>& lines, const app::LocalTime& now,
+void StartErrorLogLines(std::vector<std::string>& lines, const platform::LocalTime& now,
                         std::string_view program_folder_text);
 
 }  // namespace store

@@ -81,7 +81,7 @@ std::string DayPrefixNamePart(std::string_view day_prefix) {
 
 }  // namespace
 
-RecordStore::RecordStore(const std::filesystem::path& program_folder, const app::Clock& clock)
+RecordStore::RecordStore(const std::filesystem::path& program_folder, const platform::Clock& clock)
     : program_folder_(WithoutTrailingSeparator(program_folder)),
       data_folder_(ResolveFolder(program_folder_, "Data")),
       change_folder_(ResolveFolder(program_folder_, "CHG")),

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "store/line_files.h"
 #include "store/record_lines.h"
 
@@ -28,7 +28,7 @@ namespace store {
 class RecordStore {
  public:
   /// `program_folder` is made absolute and held without a trailing separator.
-  RecordStore(const std::filesystem::path& program_folder, const app::Clock& clock);
+  RecordStore(const std::filesystem::path& program_folder, const platform::Clock& clock);
 
   const std::filesystem::path& ProgramFolder() const { return program_folder_; }
   /// The ProgramFolder as Shift-JIS text (for the log and the settings file).
@@ -83,14 +83,14 @@ class RecordStore {
 
   /// The files on disk, written at once.
   DiskLineFiles& Disk() { return disk_; }
-  const app::Clock& Clock() const { return clock_; }
+  const platform::Clock& Clock() const { return clock_; }
 
  private:
   std::filesystem::path program_folder_;
   std::filesystem::path data_folder_;
   std::filesystem::path change_folder_;
   std::filesystem::path kaime_folder_;
-  const app::Clock& clock_;
+  const platform::Clock& clock_;
   DiskLineFiles disk_;
 };
 

@@ -49,9 +49,9 @@ class SessionTest : public ::testing::Test {
 
   testsupport::TempDir home_;
   testsupport::RecordingPrompts prompts_;
-  app::FixedClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::FixedClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
   std::vector<std::string> hooks_;
 };

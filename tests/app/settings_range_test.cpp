@@ -45,7 +45,7 @@ const RangeCase kRangeCases[] = {
   {"MorningWithAColon",    "Time",     "First",         "9:15",       [](auto& s) { return s.FirstForDayLoad(); },     "0915",   true},
   {"WindowWidthZero",      "locate",   "width",         "0",          [](auto& s) { return Int(s.MainWindowPlacement().width); }, "800", true},
   {"WindowFarAway",        "locate",   "top",           "99999",      [](auto& s) { return Int(s.MainWindowPlacement().top); },   "10",  true},
-  {"LastTimeNoMoment",     "JvDataGet", "LastTime",     "yesterday",  [](auto& s) { return app::FormatLocalTime(s.LastTime({2024, 5, 18, 9, 0, 0})); }, "2024/05/11 09:00:00", true},
+  {"LastTimeNoMoment",     "JvDataGet", "LastTime",     "yesterday",  [](auto& s) { return platform::FormatLocalTime(s.LastTime({2024, 5, 18, 9, 0, 0})); }, "2024/05/11 09:00:00", true},
   {"WindowWidth1024",      "locate",   "width",         "1024",       [](auto& s) { return Int(s.MainWindowPlacement().width); }, "1024", false},
 };
 // clang-format on

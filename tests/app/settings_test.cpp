@@ -16,7 +16,7 @@ using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::WriteFileBytes;
 
-const LocalTime kNow{2024, 5, 18, 9, 5, 7};
+const platform::LocalTime kNow{2024, 5, 18, 9, 5, 7};
 
 class SettingsTest : public ::testing::Test {
  protected:
@@ -72,10 +72,10 @@ TEST_F(SettingsTest, FirstIsWrittenAsFourDigitsAndReadQuotedOrBracketed) {
 
 TEST_F(SettingsTest, LastTimeRoundTripsAndAnUnreadableOneCountsAsTheDefault) {
   settings.SetLastTime({2024, 5, 1, 18, 30, 0});
-  EXPECT_EQ(settings.LastTime(kNow), (LocalTime{2024, 5, 1, 18, 30, 0}));
+  EXPECT_EQ(settings.LastTime(kNow), (platform::LocalTime{2024, 5, 1, 18, 30, 0}));
   WriteFileBytes(settings.File(), "[JvDataGet]\r\nLastTime=yesterday\r\n");
   EXPECT_EQ(settings.LastTimeText(kNow), "yesterday");
-  EXPECT_EQ(settings.LastTime(kNow), (LocalTime{2024, 5, 11, 9, 5, 7}));
+  EXPECT_EQ(settings.LastTime(kNow), (platform::LocalTime{2024, 5, 11, 9, 5, 7}));
 }
 
 TEST_F(SettingsTest, PlacementsAreWrittenAndReadBack) {
@@ -94,7 +94,7 @@ TEST_F(SettingsTest, AnUnparseableNumberGivesTheDefault) {
 }
 
 // A locator that knows some install folders and counts its look-ups.
-class FakeLocator : public CompanionLocator {
+class FakeLocator : public platform::CompanionLocator {
  public:
   std::string InstallFolder(const std::string& key) const override {
     ++lookups;
@@ -123,7 +123,7 @@ TEST_F(SettingsTest, FoundCompanionFoldersAreWrittenOnceAndNotLookedUpAgain) {
 }
 
 TEST_F(SettingsTest, ThisPlatformFindsNoCompanionAndWritesNothing) {
-  LookUpCompanionFolders(settings, NoCompanionLocator());
+  LookUpCompanionFolders(settings, platform::NoCompanionLocator());
   EXPECT_FALSE(std::filesystem::exists(settings.File()));
 }
 

@@ -64,33 +64,34 @@ class ShowRaceTest : public ::testing::Test {
 
   testsupport::TempDir home_;
   testsupport::RecordingPrompts prompts_;
-  app::FixedClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::FixedClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
 };
 
 TEST_F(ShowRaceTest, TheDayLoadShowsTheFirstRaceWithLogicA) {
   StoreTokyoDay();
   ASSERT_EQ(Load(), app::LoadResult::kLoaded);
-  const app::RaceScreen& screen = session_.Screen;
+  const screens::RaceScreen& screen = session_.Screen;
   EXPECT_EQ(session_.Day().CurrentSlot, 0);
   EXPECT_TRUE(session_.PageControl1Visible);
   EXPECT_TRUE(screen.LabelPanelVisible);
   EXPECT_EQ(codes::SjisToUtf8(screen.Header.BashoLabel), "東京");
   EXPECT_EQ(screen.Header.RaceLabel, "1");
   EXPECT_EQ(screen.Runners.RowCount(), 9);
-  EXPECT_EQ(screen.Runners.Cell(8, bets::RunnerColumn::HorseNumber), " 8");
-  EXPECT_EQ(screen.Runners.Cell(1, bets::RunnerColumn::WinOdds), "  1.5");
+  EXPECT_EQ(screen.Runners.Cell(8, screens::RunnerColumn::HorseNumber), " 8");
+  EXPECT_EQ(screen.Runners.Cell(1, screens::RunnerColumn::WinOdds), "  1.5");
   EXPECT_EQ(screen.StakeField, "3000");
-  EXPECT_EQ(screen.Results.Columns(BetType::Tan)[0], (app::ResultColumn{" 1", " 3", "     560"}));
+  EXPECT_EQ(screen.Results.Columns(BetType::Tan)[0],
+            (screens::ResultColumn{" 1", " 3", "     560"}));
   // Mark 1 at an eastern venue with a mean of 3.5: 1 x {3, 4, 5, 6} and 2 x {1, 3, 4, 5};
   // only the first four runners have odds, so five pairs, 600 yen each of the 3000.
   EXPECT_EQ(Combinations(BetType::UR),
             (std::vector<std::string>{" 1- 2", " 1- 3", " 1- 4", " 2- 3", " 2- 4"}));
   EXPECT_EQ(Stake(BetType::UR, 1), "   600");
-  EXPECT_EQ(screen.Marks.URTaishoLabel, app::TargetMark(1));
-  EXPECT_EQ(screen.Marks.UTTaishoLabel, app::TargetMark(0));
+  EXPECT_EQ(screen.Marks.URTaishoLabel, screens::TargetMark(1));
+  EXPECT_EQ(screen.Marks.UTTaishoLabel, screens::TargetMark(0));
   EXPECT_EQ(screen.Marks.OzAve123Label, "  3.50");
   EXPECT_EQ(screen.Marks.UR1NinOZLabel, "10.1");
 }
@@ -99,18 +100,18 @@ TEST_F(ShowRaceTest, ChoosingAnotherRaceShowsItAndRegeneratesItsBets) {
   StoreTokyoDay();
   ASSERT_EQ(Load(), app::LoadResult::kLoaded);
   session_.SelectRace(2);
-  const app::RaceScreen& screen = session_.Screen;
+  const screens::RaceScreen& screen = session_.Screen;
   EXPECT_EQ(session_.Day().CurrentSlot, 2);
   EXPECT_EQ(screen.Header.RaceLabel, "3");
   EXPECT_EQ(screen.Results.Columns(BetType::Tan)[0].Result, " 3");
   // Race 3 has no odds: no mark, every table back to its one empty row.
-  EXPECT_EQ(screen.Marks.URTaishoLabel, app::TargetMark(0));
+  EXPECT_EQ(screen.Marks.URTaishoLabel, screens::TargetMark(0));
   EXPECT_EQ(screen.Marks.OzAve123Label, "  0.00");
   for (BetType type : bets::BetTables::kOrder) {
     EXPECT_EQ(screen.Tables.Table(type).RowCount(), 2);
     EXPECT_EQ(screen.Tables.Table(type).Cell(1, 2), "");
   }
-  EXPECT_EQ(screen.Runners.Cell(1, bets::RunnerColumn::WinOdds), codes::Sj("　"));
+  EXPECT_EQ(screen.Runners.Cell(1, screens::RunnerColumn::WinOdds), codes::Sj("　"));
 }
 
 TEST_F(ShowRaceTest, EachRaceKeepsTheAmountTypedForIt) {
@@ -153,12 +154,12 @@ TEST_F(ShowRaceTest, NothingHappensWithoutARaceList) {
   app::ShowRace(session_);
   EXPECT_FALSE(session_.PageControl1Visible);
   EXPECT_FALSE(app::NextRace(session_));
-  EXPECT_EQ(session_.Screen.Header, app::RaceHeader{});
+  EXPECT_EQ(session_.Screen.Header, screens::RaceHeader{});
 }
 
 struct NextRaceCase {
   const char* name;
-  app::LocalTime now;
+  platform::LocalTime now;
   std::vector<std::string> post_times;
   int expected_slot;  // -1: nothing selected
 };

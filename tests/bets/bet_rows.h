@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "bets/bet_table.h"
-#include "bets/cell_format.h"
+#include "codes/cell_format.h"
 
 namespace bets::testing {
 
@@ -22,10 +22,10 @@ inline BetTable TableOf(codes::BetType type, const std::vector<BetRow>& bets) {
   table.SetRowCount(std::max(static_cast<int>(bets.size()) + 1, 2));
   for (int k = 0; k < static_cast<int>(bets.size()); ++k) {
     const BetRow& bet = bets[static_cast<std::size_t>(k)];
-    table.SetCell(k + 1, kNoCol, FormatInt(k + 1, table.NoWidth()));
+    table.SetCell(k + 1, kNoCol, codes::FormatInt(k + 1, table.NoWidth()));
     table.SetCell(k + 1, kCombCol, bet.comb);
-    table.SetCell(k + 1, kOddsCol, FormatFixed(bet.odds, pair ? 7 : 9, 1));
-    table.SetCell(k + 1, kPopularityCol, FormatInt(k + 1, pair ? 3 : 4));
+    table.SetCell(k + 1, kOddsCol, codes::FormatFixed(bet.odds, pair ? 7 : 9, 1));
+    table.SetCell(k + 1, kPopularityCol, codes::FormatInt(k + 1, pair ? 3 : 4));
   }
   return table;
 }

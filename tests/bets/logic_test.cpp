@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "bet_rows.h"
-#include "bets/cell_format.h"
 #include "bets/logic_a.h"
 #include "bets/logic_b.h"
 #include "bets/logic_choice.h"
 #include "codes/bet_numbering.h"
+#include "codes/cell_format.h"
 #include "codes/errors.h"
 
 namespace bets {
@@ -483,9 +483,9 @@ TEST_F(LogicTest, EveryLiveRowHasOddsAboveZeroAndItsOwnPopularity) {
       ASSERT_GT(BetCount(t), 0);
       for (int row = 1; row < t.RowCount(); ++row) {
         const int index = codes::CombIndex(type, t.Cell(row, kCombCol));
-        EXPECT_GT(CellNumber(t.Cell(row, kOddsCol)), 0) << t.Cell(row, kCombCol);
+        EXPECT_GT(codes::CellNumber(t.Cell(row, kOddsCol)), 0) << t.Cell(row, kCombCol);
         EXPECT_NE(index % 3, 1) << t.Cell(row, kCombCol);
-        EXPECT_EQ(CellInt(t.Cell(row, kPopularityCol)), index);
+        EXPECT_EQ(codes::CellInt(t.Cell(row, kPopularityCol)), index);
       }
     }
   }

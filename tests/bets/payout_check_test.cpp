@@ -15,11 +15,11 @@ using testing::TableOf;
 
 void SetStakes(BetTable& table, const std::vector<int>& stakes) {
   for (std::size_t i = 0; i < stakes.size(); ++i) {
-    table.SetCell(static_cast<int>(i) + 1, kStakeCol, FormatInt(stakes[i], 6));
+    table.SetCell(static_cast<int>(i) + 1, kStakeCol, codes::FormatInt(stakes[i], 6));
   }
   long long total = 0;
   for (int s : stakes) total += s;
-  table.Summary().total.text = FormatInt(total, 6);
+  table.Summary().total.text = codes::FormatInt(total, 6);
 }
 
 TEST(PayoutCheck, NoPayoutsMeansNoHitAndAnEmptyLabel) {
@@ -51,7 +51,7 @@ TEST_P(QuinellaHitTest, ReturnsPayoutTimesStakeOverOneHundred) {
   store::RacePayouts payouts;
   payouts.UR[0] = {" 3- 7", 4, c.payout};
   PayoutCheck(table, payouts);
-  EXPECT_EQ(table.Cell(2, 11), FormatInt(c.payout, 7));
+  EXPECT_EQ(table.Cell(2, 11), codes::FormatInt(c.payout, 7));
   EXPECT_EQ(table.Cell(2, 12), c.returned);
   EXPECT_EQ(table.Cell(2, 13), "  4");
   EXPECT_EQ(table.Cell(1, 11), "");

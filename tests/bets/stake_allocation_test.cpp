@@ -40,7 +40,7 @@ TEST_P(EqualAllocationTest, GivesEveryBetTheRoundedShare) {
   BetTable table = TableOf(BetType::UR, BetsAt(std::vector<double>(c.bets, 4.0)));
   AllocateStakes(StakeMode::Equal, c.amount, table);
   EXPECT_EQ(Column(table, kStakeCol), std::vector<std::string>(c.bets, c.stake));
-  EXPECT_EQ(table.Summary().count.text, FormatInt(c.bets, 3));
+  EXPECT_EQ(table.Summary().count.text, codes::FormatInt(c.bets, 3));
   EXPECT_EQ(table.Summary().total.text, c.total);
 }
 
@@ -155,7 +155,7 @@ TEST_P(ProportionalAllocationTest, SplitsByTheInverseOfTheOdds) {
   BetTable table = TableOf(BetType::SRT, BetsAt(c.odds));
   AllocateStakes(StakeMode::Proportional, c.amount, table);
   EXPECT_EQ(Column(table, kStakeCol), c.stakes);
-  EXPECT_EQ(table.Summary().count.text, FormatInt(static_cast<int>(c.odds.size()), 3));
+  EXPECT_EQ(table.Summary().count.text, codes::FormatInt(static_cast<int>(c.odds.size()), 3));
   EXPECT_EQ(table.Summary().total.text, c.total);
 }
 

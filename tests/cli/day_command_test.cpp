@@ -7,7 +7,7 @@
 
 #include "../store/race_day_files.h"
 #include "cli_run.h"
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "store/record_store.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
@@ -25,7 +25,7 @@ class DayCommandTest : public ::testing::Test {
     testsupport::StoreDay(store_, "20240512", {{"05", 1, 8}});
   }
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
 };
 

@@ -7,7 +7,7 @@
 
 #include "../store/race_day_files.h"
 #include "cli_run.h"
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "store/record_lengths.h"
 #include "store/record_store.h"
 #include "support/record_builder.h"
@@ -49,7 +49,7 @@ class RaceCommandTest : public ::testing::Test {
   std::string Ini() const { return testsupport::ReadFileBytes(home_.path() / "home/Quorvane.ini"); }
 
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
 };
 

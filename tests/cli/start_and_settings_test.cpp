@@ -6,7 +6,7 @@
 #include <string>
 
 #include "../store/race_day_files.h"
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "cli_run.h"
 #include "codes/cp932.h"
 #include "store/record_store.h"
@@ -34,7 +34,7 @@ class StoredDayTest : public ::testing::Test {
   }
 
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
 };
 

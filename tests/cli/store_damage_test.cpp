@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../store/race_day_files.h"
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "cli_run.h"
 #include "codes/cp932.h"
 #include "store/line_files.h"
@@ -269,7 +269,7 @@ class StrangeRaceTest : public ::testing::TestWithParam<StrangeRace> {
     testsupport::StoreDay(store_, "20240518", {{"05", 1, 8}, {"05", 2, 8}});
   }
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
 };
 

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
 #include "app/session.h"
-#include "bets/cell_format.h"
 #include "bets/payout_check.h"
 #include "codes/bet_numbering.h"
-#include "jvlink/feed/feed_writer.h"
+#include "codes/cell_format.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
+#include "samplefeed/feed_writer.h"
 #include "support/recording_prompts.h"
 #include "support/temp_dir.h"
 
@@ -59,18 +59,18 @@ class EngineEndToEnd : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     home_ = new testsupport::TempDir;
-    jvlink::feed::FeedOptions feed;
+    samplefeed::FeedOptions feed;
     feed.out = home_->path() / "feed";
     feed.from = 20240504;
     feed.days = 21;
     feed.seed = 7;
-    const jvlink::feed::FeedSummary summary = jvlink::feed::WriteFeed(feed);
+    const samplefeed::FeedSummary summary = samplefeed::WriteFeed(feed);
     ASSERT_GE(summary.race_days, 6);
 
-    app::FixedClock clock({2024, 6, 1, 10, 0, 0});
+    platform::FixedClock clock({2024, 6, 1, 10, 0, 0});
     testsupport::RecordingPrompts prompts;
-    app::ProcessLauncher launcher;
-    app::NoCompanionLocator companions;
+    platform::ProcessLauncher launcher;
+    platform::NoCompanionLocator companions;
     jvlink::FeedJVLink link(feed.out, clock);
     app::Session session(prompts, clock, &link, launcher, companions, home_->path());
     session.Start();
@@ -97,13 +97,13 @@ class EngineEndToEnd : public ::testing::Test {
   // Every rate cell is return × 100 / T and the expected return S × 100 / (n × T), from
   // the integers the table shows, each a half rounded up; the colour follows the exact R.
   void CheckRates(const bets::BetTable& table, const std::string& at) {
-    const long long total = bets::CellInt(table.Summary().total.text);
-    const long long n = bets::CellInt(table.Summary().count.text);
+    const long long total = codes::CellInt(table.Summary().total.text);
+    const long long n = codes::CellInt(table.Summary().count.text);
     ASSERT_GT(total, 0) << at;
     long long sum = 0;
     for (int row = 1; row < table.RowCount(); ++row) {
       if (!table.IsLive(row)) continue;
-      const long long ret = bets::CellInt(table.Cell(row, bets::kReturnCol));
+      const long long ret = codes::CellInt(table.Cell(row, bets::kReturnCol));
       EXPECT_EQ(table.Cell(row, bets::kRateCol), TenthsText(ret * 100, total))
           << at << " row " << row << " return " << ret << " total " << total;
       sum += ret;
@@ -138,29 +138,29 @@ class EngineEndToEnd : public ::testing::Test {
         const std::string& comb = table.Cell(row, bets::kCombCol);
         const int index = codes::CombIndex(type, comb);
         ASSERT_GT(index, 0) << at << " row " << row << " " << comb;
-        const double odds = bets::CellNumber(table.Cell(row, bets::kOddsCol));
+        const double odds = codes::CellNumber(table.Cell(row, bets::kOddsCol));
         EXPECT_GT(odds, 0) << at << " row " << row;
         EXPECT_NEAR(odds, OddsOf(work, type, index), 0.05) << at << " row " << row;
-        const long long stake = bets::CellInt(table.Cell(row, bets::kStakeCol));
+        const long long stake = codes::CellInt(table.Cell(row, bets::kStakeCol));
         EXPECT_GE(stake, 100) << at << " row " << row;
         EXPECT_EQ(stake % 100, 0) << at << " row " << row;
         stakes += stake;
         const std::string& payout_cell = table.Cell(row, table.PayoutCol());
-        if (!bets::CellInt(payout_cell)) continue;
+        if (!codes::CellInt(payout_cell)) continue;
         ++seen_.hits;
         EXPECT_TRUE(bets::IsPaidCombination(payouts, type, comb)) << at << " row " << row;
-        const long long result = bets::CellInt(table.Cell(row, table.ResultReturnCol()));
-        EXPECT_EQ(result, bets::CellInt(payout_cell) * stake / 100) << at << " row " << row;
+        const long long result = codes::CellInt(table.Cell(row, table.ResultReturnCol()));
+        EXPECT_EQ(result, codes::CellInt(payout_cell) * stake / 100) << at << " row " << row;
         returned += result;
       }
       if (live == 0) {
         EXPECT_EQ(table.Summary().count.text, "") << at;
         continue;
       }
-      EXPECT_EQ(bets::CellInt(table.Summary().count.text), live) << at;
+      EXPECT_EQ(codes::CellInt(table.Summary().count.text), live) << at;
       CheckRates(table, at);
-      EXPECT_EQ(bets::CellInt(table.Summary().total.text), stakes) << at;
-      EXPECT_EQ(bets::CellInt(table.Summary().returned.text), returned) << at;
+      EXPECT_EQ(codes::CellInt(table.Summary().total.text), stakes) << at;
+      EXPECT_EQ(codes::CellInt(table.Summary().returned.text), returned) << at;
     }
   }
 
@@ -189,9 +189,9 @@ class EngineEndToEnd : public ::testing::Test {
 
   static testsupport::TempDir* home_;
   testsupport::RecordingPrompts prompts_;
-  app::FixedClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::FixedClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
   Seen seen_;
 };

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "codes/errors.h"
 #include "jvlink/record_dispatch.h"
 #include "store/day_prefix.h"
@@ -43,7 +43,7 @@ struct Home {
     store.PrepareFolders();
   }
   std::filesystem::path folder;
-  app::FixedClock clock;
+  platform::FixedClock clock;
   store::RecordStore store;
 };
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/clock.h"
+#include "platform/clock.h"
 #include "app/settings.h"
 
 namespace {
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(place.width >= 1 && place.height >= 1);
   settings.SimWindowPlacement();
   settings.SettingsDialogPosition();
-  settings.LastTime(app::LocalTime{2024, 5, 18, 9, 0, 0});
+  settings.LastTime(platform::LocalTime{2024, 5, 18, 9, 0, 0});
   settings.VelkTohyo2();
   settings.JikeiretuOr("/home");
   settings.AutoOzGet();

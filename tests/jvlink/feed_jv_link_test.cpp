@@ -307,7 +307,7 @@ TEST(FeedJVLinkInstall, CountsAsInstalledOnlyWhereTheFeedFolderExists) {
 
 TEST(FeedJVLinkInstall, ReportsAnInternalErrorWhenTheFeedFolderIsGone) {
   testsupport::TempDir dir;
-  app::FixedClock clock(app::LocalTime{2024, 5, 18, 10, 30, 0});
+  platform::FixedClock clock(platform::LocalTime{2024, 5, 18, 10, 30, 0});
   FeedJVLink link(dir.path() / "feed", clock);
   ASSERT_EQ(link.JVInit(FeedFixture::kSid), 0);
   int reads = 0, downloads = 0;

@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, JVRTOpenArguments, ::testing::Values(
 
 struct OddsReleaseCase {
   const char* name;
-  app::LocalTime now;
+  platform::LocalTime now;
   const char* served;  // announcement served, or "" for none
 };
 
@@ -117,7 +117,7 @@ TEST(OddsReleaseAtNewYear, TakesAnAnnouncementOfDecemberAsTheYearBefore) {
 struct DayReleaseCase {
   const char* name;
   const char* dataspec;
-  app::LocalTime now;
+  platform::LocalTime now;
   std::vector<std::string> released;  // hhmm of the files served, in order
 };
 

@@ -5,7 +5,7 @@
 namespace jvlink {
 
 FeedFixture::FeedFixture()
-    : feed_(dir_.path() / "feed"), clock_(app::LocalTime{2024, 5, 18, 10, 30, 0}) {
+    : feed_(dir_.path() / "feed"), clock_(platform::LocalTime{2024, 5, 18, 10, 30, 0}) {
   std::filesystem::create_directories(feed_ / "stored");
   testsupport::WriteFileBytes(feed_ / "feed.txt", "quorvane-feed 1\r\n");
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
 #include "jvlink/feed_jv_link.h"
+#include "platform/clock.h"
 #include "support/temp_dir.h"
 
 namespace jvlink {
@@ -33,12 +33,12 @@ class FeedFixture {
   bool DownloadAll(int count);
 
   const std::filesystem::path& feed() const { return feed_; }
-  app::FixedClock& clock() { return clock_; }
+  platform::FixedClock& clock() { return clock_; }
 
  private:
   testsupport::TempDir dir_;
   std::filesystem::path feed_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   std::unique_ptr<FeedJVLink> link_;
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../store/race_day_files.h"
+#include "app/settings.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "feed_test_support.h"

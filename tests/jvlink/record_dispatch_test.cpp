@@ -51,7 +51,7 @@ class DispatchTest : public ::testing::Test {
   bool DataFolderEmpty() const { return fs::is_empty(store.DataFolder()); }
 
   testsupport::TempDir home;
-  app::FixedClock clock{{2024, 5, 18, 10, 30, 0}};
+  platform::FixedClock clock{{2024, 5, 18, 10, 30, 0}};
   store::RecordStore store{home.path(), clock};
 };
 

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "app/settings.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "feed_test_support.h"
-#include "jvlink/feed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/result_message.h"
 #include "jvlink/write_back_line_files.h"
+#include "samplefeed/feed_writer.h"
 #include "store/record_lengths.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
@@ -60,7 +61,7 @@ std::string Odds(int n, const std::string& key = kKey, char kind = '3') {
 }
 
 // Every prompt as a line of UTF-8: "beep", "inform:…", "confirm:…", "status:…".
-class RecordingPrompts : public app::UserPrompts {
+class RecordingPrompts : public platform::UserPrompts {
  public:
   void Beep() override { events.push_back("beep"); }
   void Inform(const std::string& text) override { events.push_back("inform:" + U8(text)); }
@@ -167,7 +168,7 @@ class StoredPullTest : public ::testing::Test {
   }
 
   testsupport::TempDir home;
-  app::FixedClock clock{{2024, 5, 18, 10, 30, 0}};
+  platform::FixedClock clock{{2024, 5, 18, 10, 30, 0}};
   store::RecordStore store{home.path(), clock};
   app::Settings settings{home.path() / "Quorvane.ini"};
   RecordingPrompts prompts;
@@ -176,13 +177,13 @@ class StoredPullTest : public ::testing::Test {
 
 TEST_F(StoredPullTest, OpeningStartsFromLastTimeOrAWeekBack) {
   EXPECT_EQ(StoredPull(jv, prompts, settings, clock, store).StartMoment(),
-            (app::LocalTime{2024, 5, 11, 10, 30, 0}));
+            (platform::LocalTime{2024, 5, 11, 10, 30, 0}));
   settings.Ini().WriteString("JvDataGet", "LastTime", "not a time");
   EXPECT_EQ(StoredPull(jv, prompts, settings, clock, store).StartMoment(),
-            (app::LocalTime{2024, 5, 11, 10, 30, 0}));
+            (platform::LocalTime{2024, 5, 11, 10, 30, 0}));
   settings.Ini().WriteString("JvDataGet", "LastTime", "2024/04/01 08:00:00");
   EXPECT_EQ(StoredPull(jv, prompts, settings, clock, store).StartMoment(),
-            (app::LocalTime{2024, 4, 1, 8, 0, 0}));
+            (platform::LocalTime{2024, 4, 1, 8, 0, 0}));
 }
 
 TEST_F(StoredPullTest, NothingDownloadedReadsAtOnceWithTheExactTexts) {
@@ -394,12 +395,12 @@ TEST_P(LastTimeTest, MovesOnOnlyForARealStamp) {
   auto pull = Open();
   pull->Start();
   EXPECT_EQ(StoredLastTime(), GetParam().last_time);
-  app::LocalTime expected;
-  ASSERT_TRUE(app::ParseLocalTime(GetParam().last_time, expected));
+  platform::LocalTime expected;
+  ASSERT_TRUE(platform::ParseLocalTime(GetParam().last_time, expected));
   if (std::string(GetParam().stamp) == "20240518103000") {
     EXPECT_EQ(pull->StartMoment(), expected);
   } else {
-    EXPECT_EQ(pull->StartMoment(), (app::LocalTime{2024, 5, 11, 9, 0, 0}));
+    EXPECT_EQ(pull->StartMoment(), (platform::LocalTime{2024, 5, 11, 9, 0, 0}));
   }
 }
 
@@ -482,8 +483,9 @@ std::map<std::string, std::string> DataFiles(const fs::path& home) {
 }
 
 // One completed pull of the whole feed with the final odds; the records filed.
-long long PullWholeFeed(const fs::path& feed, const fs::path& home, const app::Clock& clock,
-                        PullWriting writing, const std::function<void(store::RecordStore&)>& before) {
+long long PullWholeFeed(const fs::path& feed, const fs::path& home, const platform::Clock& clock,
+                        PullWriting writing,
+                        const std::function<void(store::RecordStore&)>& before) {
   store::RecordStore store(home, clock);
   store.PrepareFolders();
   before(store);
@@ -536,8 +538,8 @@ TEST(StoredPullWritingTest, BatchedAndPerRecordWritingGiveTheSameFiles) {
 // The same on a generated race day: entries, cards, results and final odds.
 TEST(StoredPullWritingTest, BatchedAndPerRecordWritingAgreeOnAGeneratedFeed) {
   testsupport::TempDir feed, batched, per_record;
-  feed::WriteFeed({feed.path() / "feed", 20240406, 1, 7, false});
-  app::FixedClock clock({2024, 5, 1, 12, 0, 0});
+  samplefeed::WriteFeed({feed.path() / "feed", 20240406, 1, 7, false});
+  platform::FixedClock clock({2024, 5, 1, 12, 0, 0});
   auto nothing = [](store::RecordStore&) {};
   const long long filed = PullWholeFeed(feed.path() / "feed", batched.path(), clock,
                                         PullWriting::kBatched, nothing);

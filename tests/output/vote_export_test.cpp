@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "app/session_vote.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "store/record_lengths.h"
@@ -89,7 +90,7 @@ TEST(VoteCsv, HoldsTheLiveRowsWithStakesInTableOrderWithoutExcludedOnes) {
 }
 
 // A launcher that remembers what it was asked to start.
-class RecordingLauncher : public app::Launcher {
+class RecordingLauncher : public platform::Launcher {
  public:
   bool Open(const std::string& program, const std::string& parameter) override {
     calls.push_back({program, parameter});
@@ -119,7 +120,7 @@ class VoteExportTest : public ::testing::Test {
     PutBet(table, 2, " 5- 6", "   40.0", "   100");
   }
   VoteResult Export(BetType type = BetType::UR) {
-    return output::VoteExport(session_, type, [this](const std::filesystem::path& folder) {
+    return app::VoteExport(session_, type, [this](const std::filesystem::path& folder) {
       folders_.push_back(folder);
       return true;
     });
@@ -128,9 +129,9 @@ class VoteExportTest : public ::testing::Test {
 
   testsupport::TempDir home_;
   testsupport::RecordingPrompts prompts_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   RecordingLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
   std::filesystem::path plugin_;
   std::vector<std::filesystem::path> folders_;
@@ -175,7 +176,7 @@ TEST_F(VoteExportTest, APluginThatDoesNotStartShowsTheTwoLinesAndKeepsTheFile) {
 }
 
 TEST_F(VoteExportTest, TheRealLauncherFailsWithoutTheExecutableAndTheFileStaysWritten) {
-  app::ProcessLauncher real;
+  platform::ProcessLauncher real;
   app::Session session(prompts_, clock_, nullptr, real, companions_, home_.path());
   session.DateCombo = session_.DateCombo;
   session.DatList = session_.DatList;
@@ -184,7 +185,7 @@ TEST_F(VoteExportTest, TheRealLauncherFailsWithoutTheExecutableAndTheFileStaysWr
   session.Screen.Tables = session_.Screen.Tables;
   prompts_.ScriptAnswers({true});
   EXPECT_EQ(
-      output::VoteExport(session, BetType::UR, [](const std::filesystem::path&) { return true; }),
+      app::VoteExport(session, BetType::UR, [](const std::filesystem::path&) { return true; }),
       VoteResult::kLaunchFailed);
   EXPECT_EQ(prompts_.informs.size(), 1u);
   EXPECT_EQ(testsupport::ReadFileBytes(CsvFile()).substr(0, 9), "20250105,");

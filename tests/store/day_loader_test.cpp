@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/clock.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "platform/clock.h"
 #include "race_day_files.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
@@ -43,7 +43,7 @@ class DayLoaderTest : public ::testing::Test {
   }
 
   testsupport::TempDir home_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
 };
 

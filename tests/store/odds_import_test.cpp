@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
 #include "codes/errors.h"
+#include "platform/clock.h"
 #include "store/day_prefix.h"
 #include "store/odds_text.h"
 #include "store/record_store.h"
@@ -135,7 +135,7 @@ std::string Join(const std::vector<std::string>& records) {
 class OddsImportTest : public ::testing::Test {
  protected:
   OddsImportTest()
-      : clock_(app::LocalTime{2024, 5, 18, 9, 0, 0}),
+      : clock_(platform::LocalTime{2024, 5, 18, 9, 0, 0}),
         store_(dir_.path(), clock_),
         prefix_(*store::DayPrefixOfDate(kYmd)),
         day_(std::make_unique<store::RaceDay>()) {
@@ -156,7 +156,7 @@ class OddsImportTest : public ::testing::Test {
   store::RaceWork& Work(int s) { return day_->Work[s]; }
 
   testsupport::TempDir dir_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
   std::string prefix_;
   std::unique_ptr<store::RaceDay> day_;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
 #include "codes/errors.h"
+#include "platform/clock.h"
 #include "store/day_prefix.h"
 #include "store/race_pass.h"
 #include "store/record_store.h"
@@ -78,7 +78,7 @@ TEST(CalcTest, AnEntryWithANumberOfZeroHasNoTextAndOlderTextsAreCleared) {
 class PayoutImportTest : public ::testing::Test {
  protected:
   PayoutImportTest()
-      : clock_(app::LocalTime{2024, 5, 18, 16, 0, 0}),
+      : clock_(platform::LocalTime{2024, 5, 18, 16, 0, 0}),
         store_(dir_.path(), clock_),
         prefix_(*store::DayPrefixOfDate(kYmd)),
         day_(std::make_unique<store::RaceDay>()) {
@@ -117,7 +117,7 @@ class PayoutImportTest : public ::testing::Test {
   }
 
   testsupport::TempDir dir_;
-  app::FixedClock clock_;
+  platform::FixedClock clock_;
   store::RecordStore store_;
   std::string prefix_;
   std::unique_ptr<store::RaceDay> day_;

@@ -19,7 +19,7 @@ using testsupport::TempDir;
 using testsupport::WriteFileBytes;
 using Lines = std::vector<std::string>;
 
-const app::LocalTime kNow{2024, 5, 18, 9, 5, 7};
+const platform::LocalTime kNow{2024, 5, 18, 9, 5, 7};
 
 class RecordStoreTest : public ::testing::Test {
  protected:
@@ -35,7 +35,7 @@ class RecordStoreTest : public ::testing::Test {
   }
 
   TempDir dir;
-  app::FixedClock clock;
+  platform::FixedClock clock;
   RecordStore store;
 };
 
@@ -63,7 +63,7 @@ TEST(RecordStoreFoldersTest, AnExistingFolderInAnotherCaseIsTaken) {
   TempDir dir;
   std::filesystem::create_directory(dir.path() / "DATA");
   std::filesystem::create_directory(dir.path() / "chg");
-  app::FixedClock clock(kNow);
+  platform::FixedClock clock(kNow);
   RecordStore store(dir.path().string() + "/", clock);
   store.PrepareFolders();
   EXPECT_EQ(store.ProgramFolder(), dir.path());

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace testsupport {
 
@@ -12,7 +12,7 @@ namespace testsupport {
 /// as given (Shift-JIS); `Log` holds one line per call in UTF-8 ("beep", "inform: …",
 /// "confirm: …", "status[where]: …", "progress[where]: 3/10") to check the order of calls.
 /// Confirm answers from a script of answers, then No.
-class RecordingPrompts : public app::UserPrompts {
+class RecordingPrompts : public platform::UserPrompts {
  public:
   void Beep() override;
   void Inform(const std::string& text) override;

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/clock.h"
-#include "app/companion_locator.h"
-#include "app/launcher.h"
 #include "app/session.h"
 #include "cli_args.h"
 #include "console_prompts.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
 
 namespace jvlink {
 class JVLink;
@@ -30,7 +30,7 @@ class CliSession {
 
   app::Session& session() { return session_; }
   ConsolePrompts& prompts() { return prompts_; }
-  app::Clock& clock() { return clock_; }
+  platform::Clock& clock() { return clock_; }
 
   /// Picks the day given on the command line (UTF-8) in the date list and loads it, as
   /// the user's choice does. UsageError when the text is not a date yyyy年mm月dd日.
@@ -38,9 +38,9 @@ class CliSession {
 
  private:
   ConsolePrompts prompts_;
-  app::SystemClock clock_;
-  app::ProcessLauncher launcher_;
-  app::NoCompanionLocator companions_;
+  platform::SystemClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
   app::Session session_;
 };
 

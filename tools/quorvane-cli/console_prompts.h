@@ -3,7 +3,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "app/user_prompts.h"
+#include "platform/user_prompts.h"
 
 namespace cli {
 
@@ -13,7 +13,7 @@ namespace cli {
 /// the answer are both printed. Progress is a bar on one line of standard error,
 /// redrawn in place and ended when it reaches its maximum. The beep makes no sound:
 /// the message that follows it says everything.
-class ConsolePrompts : public app::UserPrompts {
+class ConsolePrompts : public platform::UserPrompts {
  public:
   explicit ConsolePrompts(bool yes = false);
   /// Writes to `err` instead of standard error (for tests).

@@ -2,22 +2,21 @@
 #include <iostream>
 
 #include "commands.h"
-#include "jvlink/feed/civil_date.h"
-#include "jvlink/feed/feed_writer.h"
+#include "samplefeed/civil_date.h"
+#include "samplefeed/feed_writer.h"
 
 namespace cli {
 
 int RunFeed(const CliArgs& args) {
   args.Expect({"--out", "--from", "--days", "--seed"}, {"--today"});
-  jvlink::feed::FeedOptions options;
+  samplefeed::FeedOptions options;
   options.out = args.Require("--out");
   const std::string from = args.Require("--from");
   if (from.size() != 8 || from.find_first_not_of("0123456789") != std::string::npos) {
     throw UsageError("--from takes a date YYYYMMDD, not \"" + from + "\"");
   }
   options.from = std::stoi(from);
-  if (!jvlink::feed::IsValidYmd(options.from))
-    throw UsageError("--from " + from + " is not a date");
+  if (!samplefeed::IsValidYmd(options.from)) throw UsageError("--from " + from + " is not a date");
   const auto days = args.GetInt("--days");
   if (!days) throw UsageError("--days is required");
   if (*days < 1 || *days > 3660) throw UsageError("--days takes 1 to 3660 days");
@@ -29,7 +28,7 @@ int RunFeed(const CliArgs& args) {
   options.today = args.Has("--today");
 
   const auto started = std::chrono::steady_clock::now();
-  const jvlink::feed::FeedSummary summary = jvlink::feed::WriteFeed(options);
+  const samplefeed::FeedSummary summary = samplefeed::WriteFeed(options);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::cerr << "feed: " << summary.race_days << " race days, " << summary.races << " races, "

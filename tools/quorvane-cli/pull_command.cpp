@@ -4,13 +4,13 @@
 #include <string>
 #include <thread>
 
-#include "app/clock.h"
 #include "cli_session.h"
 #include "codes/cp932.h"
 #include "commands.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/result_message.h"
 #include "jvlink/stored_pull.h"
+#include "platform/clock.h"
 
 namespace cli {
 namespace {
@@ -21,9 +21,9 @@ constexpr auto kPollInterval = std::chrono::milliseconds(10);
 
 // The dialog on the terminal: its status lines and its two bars, without the record
 // label (one line a record would bury everything else).
-class PullPrompts : public app::UserPrompts {
+class PullPrompts : public platform::UserPrompts {
  public:
-  explicit PullPrompts(app::UserPrompts& console) : console_(console) {}
+  explicit PullPrompts(platform::UserPrompts& console) : console_(console) {}
   void Beep() override { console_.Beep(); }
   void Inform(const std::string& text) override { console_.Inform(text); }
   bool Confirm(const std::string& text) override { return console_.Confirm(text); }
@@ -50,14 +50,14 @@ class PullPrompts : public app::UserPrompts {
   void ProcessEvents() override { console_.ProcessEvents(); }
 
  private:
-  app::UserPrompts& console_;
+  platform::UserPrompts& console_;
   std::string last_bar_;
   int last_step_ = -1;
 };
 
-app::LocalTime StartMomentArgument(const std::string& text) {
-  app::LocalTime moment;
-  if (!app::ParseLocalTime(text.c_str(), moment)) {
+platform::LocalTime StartMomentArgument(const std::string& text) {
+  platform::LocalTime moment;
+  if (!platform::ParseLocalTime(text.c_str(), moment)) {
     throw UsageError("--from takes a moment written \"yyyy/mm/dd hh:nn:ss\", not \"" + text +
                      "\"");
   }
@@ -76,7 +76,7 @@ int ExitStatus(jvlink::StoredPull::Outcome outcome) {
 int RunPull(const CliArgs& args) {
   args.Expect({"--from", "--feed"}, {"--final-odds"});
   const std::filesystem::path feed = args.Get("--feed").value_or(args.home() + "/feed");
-  std::optional<app::LocalTime> from;
+  std::optional<platform::LocalTime> from;
   if (auto text = args.Get("--from")) from = StartMomentArgument(*text);
 
   if (!jvlink::FeedJVLink::IsInstalled(feed)) {
@@ -85,7 +85,7 @@ int RunPull(const CliArgs& args) {
               << " (" << feed.string() << ")\n";
     return 1;
   }
-  app::SystemClock link_clock;
+  platform::SystemClock link_clock;
   jvlink::FeedJVLink link(feed, link_clock);
   CliSession cli(args, false, &link);
   app::Session& session = cli.session();

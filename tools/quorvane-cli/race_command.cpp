@@ -107,18 +107,18 @@ const char* ColourWord(bets::LabelColour colour) {
   return colour == bets::LabelColour::Red ? "red" : "black";
 }
 
-void WriteHeader(JsonWriter& json, const app::RaceHeader& h) {
+void WriteHeader(JsonWriter& json, const screens::RaceHeader& h) {
   json.Key("header").BeginObject();
   json.Key("Label1").Sjis(h.Label1).Key("Label2").Sjis(h.Label2);
   json.Key("Label3").Sjis(h.Label3).Key("Label4").Sjis(h.Label4);
   json.Key("Label6").Sjis(h.Label6).Key("Label7").Sjis(h.Label7);
   json.Key("BashoLabel").Sjis(h.BashoLabel).Key("RaceLabel").Sjis(h.RaceLabel);
   json.Key("TFWtimeAsaLabel").Sjis(h.TFWtimeAsaLabel);
-  json.Key("Panel3").String(h.Panel3 == app::PanelColour::Green ? "green" : "maroon");
+  json.Key("Panel3").String(h.Panel3 == screens::PanelColour::Green ? "green" : "maroon");
   json.EndObject();
 }
 
-void WriteMarks(JsonWriter& json, const store::RaceWork& w, const app::RaceMarkLabels& m) {
+void WriteMarks(JsonWriter& json, const store::RaceWork& w, const screens::RaceMarkLabels& m) {
   json.Key("marks").BeginObject();
   json.Key("URTaisho").Int(w.URTaisho).Key("UTTaisho").Int(w.UTTaisho);
   json.Key("SRTaisho").Int(w.SRTaisho).Key("Logic2Taisho").Int(w.Logic2Taisho);
@@ -145,7 +145,7 @@ void WriteRunners(JsonWriter& json, const store::RaceWork& w) {
   json.EndArray();
 }
 
-void WriteRunnerGrid(JsonWriter& json, const app::RunnerGrid& grid) {
+void WriteRunnerGrid(JsonWriter& json, const screens::RunnerGrid& grid) {
   json.Key("runnerGrid").BeginArray();
   for (int row = 1; row < grid.RowCount(); ++row) {
     json.BeginArray();
@@ -173,14 +173,14 @@ void WriteTable(JsonWriter& json, const bets::BetTable& table) {
   json.EndObject();
 }
 
-void WriteResults(JsonWriter& json, const app::ResultPage& page) {
+void WriteResults(JsonWriter& json, const screens::ResultPage& page) {
   static const std::string kResult = "結果";
   static const std::string kPopularity = "人気";
   static const std::string kPayout = "配当";
   json.Key("results").BeginObject();
-  for (codes::BetType type : app::kResultBetTypes) {
-    json.Key(codes::SjisToUtf8(app::ResultBetName(type))).BeginArray();
-    for (const app::ResultColumn& column : page.Columns(type)) {
+  for (codes::BetType type : screens::kResultBetTypes) {
+    json.Key(codes::SjisToUtf8(screens::ResultBetName(type))).BeginArray();
+    for (const screens::ResultColumn& column : page.Columns(type)) {
       json.BeginObject();
       json.Key(kResult).Sjis(column.Result);
       json.Key(kPopularity).Sjis(column.Popularity);
@@ -194,7 +194,7 @@ void WriteResults(JsonWriter& json, const app::ResultPage& page) {
 
 std::string RaceJson(app::Session& session, const std::string& day_utf8) {
   const store::RaceDay& day = session.Day();
-  const app::RaceScreen& screen = session.Screen;
+  const screens::RaceScreen& screen = session.Screen;
   const int slot = day.CurrentSlot;
   JsonWriter json;
   json.BeginObject().Key("day").String(day_utf8).Key("slot").Int(slot);
@@ -216,7 +216,7 @@ std::string RaceJson(app::Session& session, const std::string& day_utf8) {
 
 // Without --json: the header lines and one summary line a table.
 void PrintRace(const app::Session& session) {
-  const app::RaceScreen& screen = session.Screen;
+  const screens::RaceScreen& screen = session.Screen;
   for (const std::string* line : {&screen.Header.Label1, &screen.Header.Label2,
                                   &screen.Header.Label3, &screen.Header.Label4}) {
     std::cout << codes::SjisToUtf8Lenient(*line) << "\n";

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "app/session_vote.h"
 #include "bet_type_argument.h"
 #include "cli_session.h"
 #include "commands.h"
@@ -21,7 +22,7 @@ int RunVote(const CliArgs& args) {
   app::Session& session = cli.session();
   if (cli.ChooseDay(day) != app::LoadResult::kLoaded) return 1;
   session.SelectRace(RaceItemArgument(slot, static_cast<int>(session.DatList.Items.size())));
-  switch (output::VoteExport(session, type)) {
+  switch (app::VoteExport(session, type)) {
     case output::VoteResult::kLaunched:
     case output::VoteResult::kDeclined:
       return 0;

@@ -1,0 +1,47 @@
+#include "codes/cell_format.h"
+
+#include <array>
+#include <charconv>
+
+#include "codes/record_field.h"
+
+namespace codes {
+namespace {
+
+std::string PadLeft(std::string_view digits, int width) {
+  std::string text;
+  if (static_cast<int>(digits.size()) < width) {
+    text.assign(static_cast<std::size_t>(width) - digits.size(), ' ');
+  }
+  text += digits;
+  return text;
+}
+
+}  // namespace
+
+std::string FormatInt(long long value, int width) {
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return PadLeft({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())}, width);
+}
+
+// std::to_chars rounds the exact binary value to nearest, as printf does, and never
+// looks at the locale (the screens may set one with a decimal comma).
+std::string FormatFixed(double value, int width, int precision) {
+  std::array<char, 400> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, precision);
+  return PadLeft({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())}, width);
+}
+
+double CellNumber(std::string_view cell) {
+  const std::string_view text = codes::TrimBlanks(cell);
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc{}) return 0;
+  return value;
+}
+
+long long CellInt(std::string_view cell) { return codes::NumericValue(cell); }
+
+}  // namespace codes
