@@ -6,9 +6,9 @@
 #include <string>
 
 #include "../store/race_day_files.h"
-#include "platform/clock.h"
 #include "cli_run.h"
 #include "codes/cp932.h"
+#include "platform/clock.h"
 #include "store/record_store.h"
 #include "support/temp_dir.h"
 

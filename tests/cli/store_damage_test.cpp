@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "../store/race_day_files.h"
-#include "platform/clock.h"
 #include "cli_run.h"
 #include "codes/cp932.h"
+#include "platform/clock.h"
 #include "store/line_files.h"
 #include "store/record_lengths.h"
 #include "store/record_store.h"

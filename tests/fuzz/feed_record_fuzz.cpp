@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
 #include "codes/errors.h"
 #include "jvlink/record_dispatch.h"
+#include "platform/clock.h"
 #include "store/day_prefix.h"
 #include "store/line_files.h"
 #include "store/record_store.h"

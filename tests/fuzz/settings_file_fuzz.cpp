@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/clock.h"
 #include "app/settings.h"
+#include "platform/clock.h"
 
 namespace {
 
