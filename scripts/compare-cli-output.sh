@@ -11,6 +11,7 @@ out=$work/out
 mkdir -p "$out" "$work/home"
 
 "$cli" feed --out "$work/feed" --from 20241005 --days 21 --seed 7 2>/dev/null
+(cd "$work/feed" && find . -type f | LC_ALL=C sort | xargs md5sum) >"$out/feed.md5"
 "$cli" --home "$work/home" pull --from "2024/01/01 00:00:00" --final-odds \
        --feed "$work/feed" 2>"$out/pull.txt"
 "$cli" --home "$work/home" days >"$out/days.txt"

@@ -6,6 +6,7 @@
 
 #include "analysis/race_facts.h"
 #include "analysis/race_selection.h"
+#include "codes/layouts/ra_layout.h"
 
 namespace analysis {
 namespace {
@@ -36,7 +37,7 @@ void MarkLogicBTarget(RaceDay& day, int slot, const LogicBTarget& row) {
   store::RaceWork& work = day.Work[slot];
   if (!Holds(row.ranks, work.FavDayRank)) return;
   work.Logic2Taisho = 1;
-  const int n = RegisteredRunners(day, slot);
+  const int n = store::RegisteredRunners(day, slot);
   for (int k = 0; k < n; ++k) {
     const int rank = work.AsaWinRank[k];
     if (rank == 1) work.LogicBAxisFlag[k] = 1;
@@ -53,7 +54,7 @@ void RankVenue(RaceDay& day, int v) {
     const std::optional<int> favourite = RunnerOfRank(day, slot, 1);
     if (!favourite) continue;
     order.emplace(FavouriteEntry(day.Work[slot].AsaWinOdds[*favourite],
-                                 day.RaRec[slot].Field(26, 2), slot),
+                                 day.RaRec[slot].Field(codes::ra_layout::kRaceNumber), slot),
                   slot);
   }
   if (order.empty()) return;

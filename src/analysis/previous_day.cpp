@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "analysis/race_selection.h"
+#include "codes/layouts/se_layout.h"
 #include "codes/record_field.h"
 #include "store/fixed_records.h"
 #include "store/record_lengths.h"
@@ -20,11 +21,11 @@ std::optional<int> VenuePositionOf(const store::RaceDay& day, std::string_view c
 }
 
 void CountFavourite(store::RaceDay& day, std::string_view se) {
-  if (codes::Field(se, 364, 2) != "01") return;
-  const std::optional<int> v = VenuePositionOf(day, codes::Field(se, 20, 2));
+  if (codes::Field(se, codes::se_layout::kWinPopularity) != "01") return;
+  const std::optional<int> v = VenuePositionOf(day, codes::Field(se, codes::se_layout::kCourse));
   if (!v) return;
   day.PreDayPresent[*v] = 1;
-  const std::string_view finished = codes::Field(se, 335, 2);
+  const std::string_view finished = codes::Field(se, codes::se_layout::kFinalPlacing);
   if (finished == "01") {
     ++day.PreDayFav1st[*v];
   } else if (finished == "02") {

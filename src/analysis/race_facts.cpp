@@ -3,32 +3,23 @@
 #include <string>
 
 #include "codes/errors.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 
 namespace analysis {
 
 bool IsListedRace(const store::RaceDay& day, int slot) {
-  const std::string_view year = day.RaRec[slot].Field(12, 4);
+  const std::string_view year = day.RaRec[slot].Field(codes::ra_layout::kYear);
   return !codes::IsBlank(year) && year != "0000";
 }
 
 std::string_view VenueCodeOf(const store::RaceDay& day, int slot) {
-  return day.RaRec[slot].Field(20, 2);
-}
-
-int RegisteredRunners(const store::RaceDay& day, int slot) {
-  const int n = day.RaRec[slot].Int(882, 2);
-  if (n > store::kRunnerCount) {
-    throw codes::InputError("race of slot " + std::to_string(slot) + " has " + std::to_string(n) +
-                            " registered runners; at most " +
-                            std::to_string(store::kRunnerCount) + " can be held");
-  }
-  return n;
+  return day.RaRec[slot].Field(codes::ra_layout::kCourse);
 }
 
 std::optional<int> RunnerOfRank(const store::RaceDay& day, int slot, int rank) {
   const store::RaceWork& work = day.Work[slot];
-  const int n = RegisteredRunners(day, slot);
+  const int n = store::RegisteredRunners(day, slot);
   for (int k = 0; k < n; ++k) {
     if (work.AsaWinRank[k] == rank) return k;
   }

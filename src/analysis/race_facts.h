@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "store/race_day.h"
+#include "store/registered_runners.h"
 
 namespace analysis {
 
@@ -12,9 +13,6 @@ bool IsListedRace(const store::RaceDay& day, int slot);
 
 /// The racecourse code of the slot's race (RA 20-21).
 std::string_view VenueCodeOf(const store::RaceDay& day, int slot);
-
-/// Registered runners N (RA 882-883); InputError above 18, which a race day cannot hold.
-int RegisteredRunners(const store::RaceDay& day, int slot);
 
 /// The runner index k of the first of the N runners whose win rank is `rank`.
 std::optional<int> RunnerOfRank(const store::RaceDay& day, int slot, int rank);

@@ -58,7 +58,7 @@ void MarkByMeanOdds(RaceDay& day, std::string_view venue) {
     RaceWork& work = day.Work[slot];
     work.OzAve123 = MeanOfOdds(o1, o2, o3);
     order.emplace(MeanEntry(work.OzAve123, slot), slot);
-    if (RegisteredRunners(day, slot) > kLargeField) work.SRTaisho = GapMark(o1, o2, o3);
+    if (store::RegisteredRunners(day, slot) > kLargeField) work.SRTaisho = GapMark(o1, o2, o3);
   }
   if (order.size() > 1) {
     day.Work[order.begin()->second].URTaisho = 1;
@@ -73,7 +73,7 @@ void MarkWeakFavourites(RaceDay& day, std::string_view venue) {
     if (VenueCodeOf(day, slot) != venue) continue;
     const double favourite = OddsOfRank(day, slot, 1);
     if (favourite >= kWeakFavourite) {
-      order.emplace(FavouriteEntry(favourite, RegisteredRunners(day, slot), slot), slot);
+      order.emplace(FavouriteEntry(favourite, store::RegisteredRunners(day, slot), slot), slot);
     }
   }
   auto last = order.rbegin();

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "codes/ascii_case.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "store/line_files.h"
@@ -21,12 +22,6 @@ std::string_view TrimIni(std::string_view s) {
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return s;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // Length of the text's first `limit` bytes without splitting a two-byte character.
@@ -76,13 +71,13 @@ KeyPlace FindKey(const Lines& lines, std::string_view section, std::string_view 
     const std::string_view trimmed = TrimIni(lines[i]);
     if (std::optional<std::string_view> name = SectionName(trimmed)) {
       if (place.section != std::string::npos) break;  // only the first such section counts
-      if (SameName(*name, section)) place.section = place.insert = i;
+      if (codes::SameAsciiName(*name, section)) place.section = place.insert = i;
       continue;
     }
     if (place.section == std::string::npos) continue;
     if (!trimmed.empty()) place.insert = i;
     if (place.key == std::string::npos && trimmed.find('=') != std::string_view::npos &&
-        SameName(KeyName(trimmed), key)) {
+        codes::SameAsciiName(KeyName(trimmed), key)) {
       place.key = i;
     }
   }

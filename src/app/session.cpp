@@ -61,6 +61,26 @@ std::string DialogText(const std::string& utf8) {
   }
 }
 
+// The day from its checked files: records, race list (returned), odds of every race,
+// venues, race selection, previous-day counts, day-wide ranking, payout tables.
+std::vector<std::string> BuildDay(store::RaceDay& day, const StagedDay& staged) {
+  store::ApplyDayLoadRecords(day, staged.records);
+  std::vector<std::string> race_list = store::BuildRaceList(day);
+  for (int slot = 0; slot < store::kSlotCount; ++slot) {
+    day.OzTargetSlot = slot;
+    store::ImportOdds(day, staged.odds);
+  }
+  store::SetDayVenues(day);
+  analysis::SelectRaces(day);
+  analysis::ClearPreviousDay(day);
+  if (!staged.previous_day_runner_files.empty()) {
+    analysis::CountPreviousDay(day, staged.previous_day_runner_files);
+  }
+  analysis::RankFavouritesOfDay(day);
+  store::Calc(day);
+  return race_list;
+}
+
 }  // namespace
 
 Session::Session(platform::UserPrompts& prompts, platform::Clock& clock, jvlink::JVLink* jv_link,
@@ -140,21 +160,7 @@ LoadResult Session::LoadRaceDay() {
   }
 
   try {
-    store::RaceDay& day = *day_;
-    store::ApplyDayLoadRecords(day, staged->records);
-    DatList.Items = store::BuildRaceList(day);
-    for (int slot = 0; slot < store::kSlotCount; ++slot) {
-      day.OzTargetSlot = slot;
-      store::ImportOdds(day, staged->odds);
-    }
-    store::SetDayVenues(day);
-    analysis::SelectRaces(day);
-    analysis::ClearPreviousDay(day);
-    if (!staged->previous_day_runner_files.empty()) {
-      analysis::CountPreviousDay(day, staged->previous_day_runner_files);
-    }
-    analysis::RankFavouritesOfDay(day);
-    store::Calc(day);
+    DatList.Items = BuildDay(*day_, *staged);
     SetRaceStakeList();
     Run(Hooks.ScheduleSetup);
   } catch (const codes::InputError& e) {

@@ -6,8 +6,10 @@
 #include "bets/logic_choice.h"
 #include "bets/race_stakes.h"
 #include "bets/stake_allocation.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 #include "screens/race_screen.h"
+#include "store/registered_runners.h"
 
 namespace app {
 namespace {
@@ -23,10 +25,10 @@ std::string HhnnText(const platform::LocalTime& t) {
   return text;
 }
 
-void PrepareRunnerGrid(screens::RaceScreen& screen, const store::RaRecord& ra) {
+void PrepareRunnerGrid(screens::RaceScreen& screen, const store::RaRecord& ra, int slot) {
   screens::RunnerGrid& grid = screen.Runners;
   grid.Visible = false;
-  grid.SetRowCount(ra.Int(882, 2) + 1);
+  grid.SetRowCount(store::RegisteredRunners(ra, slot) + 1);
   grid.ClearDataRows();
   screen.Results.Clear();
   grid.Visible = true;
@@ -69,7 +71,7 @@ void ShowRace(Session& session) {
   const int slot = day.CurrentSlot;
   const store::RaRecord& ra = day.RaRec[slot];
 
-  PrepareRunnerGrid(screen, ra);
+  PrepareRunnerGrid(screen, ra, slot);
   screen.Header = screens::RaceHeaderOf(ra);
   screen.Header.TFWtimeAsaLabel = screens::OddsTimeText(day.O1aRec[slot]);
   screens::FillResultPage(day.DayPayouts[slot], screen.Results);
@@ -90,7 +92,7 @@ bool NextRace(Session& session) {
   if (codes::IsBlank(session.DateCombo.Text) || session.DatList.Items.empty()) return false;
   const store::RaceDay& day = session.Day();
   const platform::LocalTime now = session.TheClock().Now();
-  if (std::to_string(now.Ymd()) != day.RaRec[0].Field(12, 8)) return false;
+  if (std::to_string(now.Ymd()) != day.RaRec[0].Field(codes::ra_layout::kDate)) return false;
 
   const std::string now_text = HhnnText(now);
   const long long now_hhnn = codes::NumericValue(now_text);
@@ -98,7 +100,7 @@ bool NextRace(Session& session) {
   long long best_gap = 0;
   const int items = static_cast<int>(session.DatList.Items.size());
   for (int slot = 0; slot < items; ++slot) {
-    const std::string_view post = day.RaRec[slot].Field(874, 4);
+    const std::string_view post = day.RaRec[slot].Field(codes::ra_layout::kPostTime);
     if (!(post > now_text)) continue;
     const long long gap = codes::NumericValue(post) - now_hhnn;
     if (best_slot < 0 || gap < best_gap) {

@@ -79,7 +79,7 @@ void BuildTriples(const store::RaceWork& work, const RaceFacts& race, SortedText
 
 int StrongFavourite(const store::RaceDay& day, int slot) {
   const store::RaceWork& work = day.Work[slot];
-  const int runners = analysis::RegisteredRunners(day, slot);
+  const int runners = store::RegisteredRunners(day, slot);
   for (int k = 0; k < runners; ++k) {
     const double odds = work.AsaWinOdds[k];
     if (work.AsaWinRank[k] == 1 && odds > 0 && odds <= kStrongFavouriteOdds) return k + 1;
@@ -90,7 +90,7 @@ int StrongFavourite(const store::RaceDay& day, int slot) {
 void LogicA(store::RaceDay& day, int slot, BetTables& tables, WorkingLists& lists,
             const FillTail& tail) {
   // What can fail (a field too large to hold) is read before any table is touched.
-  const RaceFacts race{analysis::RegisteredRunners(day, slot),
+  const RaceFacts race{store::RegisteredRunners(day, slot),
                        VenueSideOf(analysis::VenueCodeOf(day, slot)), StrongFavourite(day, slot)};
   store::RaceWork& work = day.Work[slot];
 

@@ -66,7 +66,7 @@ void FillWhenAny(BetTable& table, const SortedTextList& candidates, const store:
 void LogicB(const store::RaceDay& day, int slot, BetTables& tables, WorkingLists& lists,
             const FillTail& tail) {
   const store::RaceWork& work = day.Work[slot];
-  const AxisAndPartners race = FlaggedRunners(work, analysis::RegisteredRunners(day, slot));
+  const AxisAndPartners race = FlaggedRunners(work, store::RegisteredRunners(day, slot));
 
   BetTable& quinellas = tables.Table(BetType::UR);
   ClearBetTable(quinellas);

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "codes/layouts/field_spec.h"
+
 namespace codes {
 
 /// Bytes [pos, pos + len) of a record, 1-based as in the JV-Data layouts. A field
@@ -15,6 +17,14 @@ long long NumericValue(std::string_view field);
 
 /// NumericValue(Field(record, pos, len)) as an int.
 int FieldInt(std::string_view record, int pos, int len);
+
+/// The same, for a field named in a record layout.
+inline std::string_view Field(std::string_view record, FieldSpec field) {
+  return Field(record, field.pos, field.len);
+}
+inline int FieldInt(std::string_view record, FieldSpec field) {
+  return FieldInt(record, field.pos, field.len);
+}
 
 /// True when the text is empty or only half-width spaces.
 bool IsBlank(std::string_view text);

@@ -51,13 +51,6 @@ long long MinuteOf(const platform::LocalTime& t) {
 
 }  // namespace
 
-std::string StampOf(const platform::LocalTime& t) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
-  return buf;
-}
-
 bool IsValidStamp(const std::string& text) {
   if (text.size() != 14 || !AllDigits(text, 0, 14)) return false;
   const std::string formatted = text.substr(0, 4) + "/" + text.substr(4, 2) + "/" +

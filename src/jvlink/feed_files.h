@@ -14,9 +14,6 @@ struct StoredFile {
   std::filesystem::path path;
 };
 
-/// The now of the clock as 14 digits yyyymmddhhnnss.
-std::string StampOf(const platform::LocalTime& t);
-
 /// True for 14 digits that make a real date and time (yyyymmddhhnnss).
 bool IsValidStamp(const std::string& text);
 

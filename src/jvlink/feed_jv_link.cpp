@@ -83,7 +83,8 @@ int FeedJVLink::JVOpen(const std::string& dataspec, const std::string& fromtime,
   if (!IsInstalled(feed_)) return kInternalError;
 
   std::vector<StoredFile> offered;
-  if (!ListStoredFiles(feed_, fromtime, StampOf(clock_.Now()), offered)) return kInternalError;
+  if (!ListStoredFiles(feed_, fromtime, platform::StampOf(clock_.Now()), offered))
+    return kInternalError;
   if (offered.empty()) return kNoData;
 
   std::vector<fs::path> files;

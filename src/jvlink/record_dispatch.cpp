@@ -9,6 +9,9 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/layouts/header_layout.h"
+#include "codes/layouts/ra_layout.h"
+#include "codes/layouts/se_layout.h"
 #include "codes/record_field.h"
 #include "store/record_lengths.h"
 #include "store/record_lines.h"
@@ -16,6 +19,10 @@
 
 namespace jvlink {
 namespace {
+
+namespace header_layout = codes::header_layout;
+namespace ra_layout = codes::ra_layout;
+namespace se_layout = codes::se_layout;
 
 // Conditions a record must meet to be filed; each kind names its own set.
 enum Condition : unsigned {
@@ -28,8 +35,12 @@ enum Condition : unsigned {
   kNotCancelledOrDeleted = 1u << 6,  // data kind neither "0" (deleted) nor "9" (cancelled)
 };
 
-std::string_view DataKind(std::string_view record) { return codes::Field(record, 3, 1); }
-int RaceNumber(std::string_view record) { return codes::FieldInt(record, 26, 2); }
+std::string_view DataKind(std::string_view record) {
+  return codes::Field(record, header_layout::kDataKind);
+}
+int RaceNumber(std::string_view record) {
+  return codes::FieldInt(record, header_layout::kRaceNumber);
+}
 bool Between(int value, int lo, int hi) { return value >= lo && value <= hi; }
 
 struct ConditionTest {
@@ -40,10 +51,10 @@ struct ConditionTest {
 // clang-format off
 constexpr ConditionTest kConditionTests[] = {
   {kNotLocalOrOverseas,    [](std::string_view r, const PullFilter&) { return DataKind(r) != "A" && DataKind(r) != "B"; }},
-  {kDateFilter,            [](std::string_view r, const PullFilter& f) { return codes::FieldInt(r, 12, 8) >= f.start_day - 10; }},
+  {kDateFilter,            [](std::string_view r, const PullFilter& f) { return codes::FieldInt(r, header_layout::kDate) >= f.start_day - 10; }},
   {kRaceNumbered,          [](std::string_view r, const PullFilter&) { return RaceNumber(r) >= 1; }},
-  {kRegisteredUpTo18,      [](std::string_view r, const PullFilter&) { return Between(codes::FieldInt(r, 882, 2), 1, 18); }},
-  {kHorseUpTo18,           [](std::string_view r, const PullFilter&) { return Between(codes::FieldInt(r, 29, 2), 1, 18); }},
+  {kRegisteredUpTo18,      [](std::string_view r, const PullFilter&) { return Between(codes::FieldInt(r, ra_layout::kRegisteredRunners), 1, 18); }},
+  {kHorseUpTo18,           [](std::string_view r, const PullFilter&) { return Between(codes::FieldInt(r, se_layout::kHorseNumber), 1, 18); }},
   {kFinalOddsOption,       [](std::string_view, const PullFilter& f) { return f.final_odds; }},
   {kNotCancelledOrDeleted, [](std::string_view r, const PullFilter&) { return DataKind(r) != "0" && DataKind(r) != "9"; }},
 };
@@ -149,21 +160,21 @@ std::string Label(std::string_view record, std::string_view filename, std::size_
   static const std::string kDay = codes::Sj("日");
   static const std::string kRaceSlash = "R/";
   const KindRule& kind = kKinds[kind_index];
-  const std::string_view race(codes::Field(record, 26, 2));
+  const std::string_view race(codes::Field(record, header_layout::kRaceNumber));
   std::string label = LabelPrefix(kind_index);
   switch (kind.label) {
     case LabelForm::kDayRace:
-      label += std::string(codes::Field(record, 12, 4)) + kYear;
-      label += std::string(codes::Field(record, 16, 2)) + kMonth;
-      label += std::string(codes::Field(record, 18, 2)) + kDay;
-      label += codes::CourseText(codes::Field(record, 20, 2));
+      label += std::string(codes::Field(record, header_layout::kYear)) + kYear;
+      label += std::string(codes::Field(record, header_layout::kMonth)) + kMonth;
+      label += std::string(codes::Field(record, header_layout::kDay)) + kDay;
+      label += codes::CourseText(codes::Field(record, header_layout::kCourse));
       label += std::string(race) + "R";
       break;
     case LabelForm::kRunner:
-      label += codes::CourseText(codes::Field(record, 20, 2));
+      label += codes::CourseText(codes::Field(record, header_layout::kCourse));
       label += std::string(race) + kRaceSlash;
-      label += codes::CircledNumber(codes::Field(record, 29, 2));
-      label += codes::Field(record, 41, 36);
+      label += codes::CircledNumber(codes::Field(record, se_layout::kHorseNumber));
+      label += codes::Field(record, se_layout::kHorseName);
       break;
     case LabelForm::kOdds:
       label += std::string(race) + kRaceSlash + std::string(filename);
@@ -192,7 +203,7 @@ void PullCounts::Count(RecordFate fate) {
 DispatchResult DispatchRecord(std::string_view record, std::string_view filename,
                               const PullFilter& filter, store::RecordStore& store,
                               store::LineFiles& files) {
-  const std::string_view id = codes::Field(record, 1, 2);
+  const std::string_view id = codes::Field(record, header_layout::kRecordId);
   std::size_t index = 0;
   const KindRule* kind = FindKind(id, index);
   if (kind == nullptr) {

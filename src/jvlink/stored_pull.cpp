@@ -45,14 +45,6 @@ std::string JapaneseMoment(const platform::LocalTime& t) {
   return text;
 }
 
-// "yyyymmddhhnnss", the fromtime of JVOpen.
-std::string StampOf(const platform::LocalTime& t) {
-  char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
-  return stamp;
-}
-
 }  // namespace
 
 std::string LastTimeText(const std::string& stamp) {
@@ -80,6 +72,21 @@ void StoredPull::Fail(const std::string& text) {
   prompts_.Inform(text);
 }
 
+// Everything the last start left: outcome, flags, both bars, the filter and the counts.
+void StoredPull::ResetForStart(const std::string& fromtime) {
+  outcome_ = Outcome::kNone;
+  poll_timer_ = false;
+  cancelled_ = false;
+  closing_ = false;
+  prompts_.SetProgress(kDownloadBar, 0, kBarDefaultMaximum);
+  prompts_.SetProgress(kReadBar, 0, kBarDefaultMaximum);
+  filter_.start_day = codes::FieldInt(fromtime, 1, 8);
+  filter_.final_odds = final_odds_;
+  read_count_ = 0;
+  download_count_ = 0;
+  last_time_stamp_.clear();
+}
+
 void StoredPull::Start() {
   // A second start while a stream is open would meet -202 and its close step
   // would close the running stream; the button has no effect then.
@@ -93,19 +100,8 @@ void StoredPull::Start() {
   static const std::string kDownloadingNow = codes::Sj("ダウンロード中・・・");
 
   prompts_.Inform(JapaneseMoment(start_moment_) + kStartTail);
-  outcome_ = Outcome::kNone;
-  poll_timer_ = false;
-  cancelled_ = false;
-  closing_ = false;
-  prompts_.SetProgress(kDownloadBar, 0, kBarDefaultMaximum);
-  prompts_.SetProgress(kReadBar, 0, kBarDefaultMaximum);
-  const std::string fromtime = StampOf(start_moment_);
-  filter_.start_day = codes::FieldInt(fromtime, 1, 8);
-  filter_.final_odds = final_odds_;
-
-  read_count_ = 0;
-  download_count_ = 0;
-  last_time_stamp_.clear();
+  const std::string fromtime = platform::StampOf(start_moment_);
+  ResetForStart(fromtime);
   const int result =
       jv_.JVOpen("RACE", fromtime, 1, read_count_, download_count_, last_time_stamp_);
   if (result == kNothingNewer || (result == 0 && read_count_ == 0)) {

@@ -83,6 +83,7 @@ class StoredPull {
   int FilesRead() const { return files_read_; }
 
  private:
+  void ResetForStart(const std::string& fromtime);
   void Status(const std::string& text);
   void Fail(const std::string& text);
   void ReadLoop();

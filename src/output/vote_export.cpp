@@ -7,6 +7,7 @@
 #include "codes/cell_format.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 #include "store/line_files.h"
 #include "store/record_names.h"
@@ -119,10 +120,11 @@ std::string VoteCombination(codes::BetType type, std::string_view comb_cell) {
 
 std::string VoteLine(const store::RaRecord& ra, codes::BetType type, std::string_view stake_cell,
                      std::string_view comb_cell) {
-  return std::string(ra.Field(12, 8)) + "," + std::string(ra.Field(20, 2)) + "," +
-         std::string(ra.Field(26, 2)) + "," + VoteTypeCode(type) + ",NORMAL," +
-         std::string(codes::TrimBlanks(stake_cell)) + "," + VoteCombination(type, comb_cell) +
-         ",\r\n";
+  return std::string(ra.Field(codes::ra_layout::kDate)) + "," +
+         std::string(ra.Field(codes::ra_layout::kCourse)) + "," +
+         std::string(ra.Field(codes::ra_layout::kRaceNumber)) + "," + VoteTypeCode(type) +
+         ",NORMAL," + std::string(codes::TrimBlanks(stake_cell)) + "," +
+         VoteCombination(type, comb_cell) + ",\r\n";
 }
 
 bool HasVoteCells(const bets::BetTable& table, int row) {

@@ -51,6 +51,8 @@ class FixedClock : public Clock {
 bool ParseLocalTime(const char* text, LocalTime& out);
 /// "yyyy/mm/dd hh:nn:ss".
 std::string FormatLocalTime(const LocalTime& t);
+/// "yyyymmddhhnnss", the time stamps of JV-Link (the start of a pull, a file's time).
+std::string StampOf(const LocalTime& t);
 /// The same time `seconds` later, through day, month and year ends.
 LocalTime AddSeconds(const LocalTime& t, long long seconds);
 

@@ -1,17 +1,15 @@
 #pragma once
 
+#include "codes/civil_date.h"
+
 namespace samplefeed {
 
-/// Calendar arithmetic on dates written yyyymmdd as one integer (20240518).
-/// Days are counted from 1970-01-01 in the proleptic Gregorian calendar.
-int DaysFromYmd(int ymd);
-int YmdFromDays(int days);
-/// ymd moved by n days (n may be negative).
-int AddDays(int ymd, int n);
-/// 0 Sunday .. 6 Saturday.
-int WeekdayOf(int ymd);
-/// True when ymd is a real date of the years 1900..2999.
-bool IsValidYmd(int ymd);
+// The generator counts its days with the program's one calendar arithmetic.
+using codes::AddDays;
+using codes::DaysFromYmd;
+using codes::IsValidYmd;
+using codes::WeekdayOf;
+using codes::YmdFromDays;
 
 /// A moment of the feed, to the minute: date and minutes after midnight (may pass 24:00,
 /// then it belongs to the next day once normalised).

@@ -1,5 +1,8 @@
 #include "samplefeed/notice_records.h"
 
+#include "codes/layouts/av_layout.h"
+#include "codes/layouts/tc_layout.h"
+#include "codes/layouts/we_layout.h"
 #include "samplefeed/record_text.h"
 
 namespace samplefeed {
@@ -8,10 +11,10 @@ namespace {
 
 int Hhmm(int minute) { return minute / 60 * 100 + minute % 60; }
 
-void PutAnnounced(RecordText& rec, int pos, const FeedMoment& announced) {
+void PutAnnounced(RecordText& rec, codes::FieldSpec field, const FeedMoment& announced) {
   char mdhm[8];
   announced.Mdhm8(mdhm);
-  rec.Text(pos, std::string_view(mdhm, 8));
+  rec.Text(field.pos, std::string_view(mdhm, 8));
 }
 
 }  // namespace
@@ -19,18 +22,21 @@ void PutAnnounced(RecordText& rec, int pos, const FeedMoment& announced) {
 void AppendPostTimeChange(std::string& out, const RacePlan& race, const FeedMoment& announced) {
   RecordText tc(out, 45);
   tc.Header("TC", '1', announced.Normalised().ymd, race.key);
-  PutAnnounced(tc, 28, announced);
-  tc.Number(36, 4, Hhmm(race.post));
-  tc.Number(40, 4, Hhmm(race.carded_post));
+  PutAnnounced(tc, codes::tc_layout::kAnnouncementTime, announced);
+  tc.Number(codes::tc_layout::kNewPostTime.pos, codes::tc_layout::kNewPostTime.len,
+            Hhmm(race.post));
+  tc.Number(codes::tc_layout::kOldPostTime.pos, codes::tc_layout::kOldPostTime.len,
+            Hhmm(race.carded_post));
 }
 
 void AppendWithdrawalNotice(std::string& out, const RacePlan& race, int horse,
                             const FeedMoment& announced) {
   RecordText av(out, 78);
   av.Header("AV", '1', announced.Normalised().ymd, race.key);
-  PutAnnounced(av, 28, announced);
-  av.Number(36, 2, horse);
-  av.Wide(38, 36, race.runners[static_cast<size_t>(horse - 1)].name);
+  PutAnnounced(av, codes::av_layout::kAnnouncementTime, announced);
+  av.Number(codes::av_layout::kHorseNumber.pos, codes::av_layout::kHorseNumber.len, horse);
+  av.Wide(codes::av_layout::kHorseName.pos, codes::av_layout::kHorseName.len,
+          race.runners[static_cast<size_t>(horse - 1)].name);
   av.Text(74, "001");
 }
 
@@ -41,9 +47,10 @@ void AppendWeatherNotice(std::string& out, const RacePlan& race, const FeedMomen
   we.Text(20, race.key.course);
   we.Number(22, 2, race.key.meeting);
   we.Number(24, 2, race.key.day);
-  PutAnnounced(we, 26, announced);
-  we.Text(34, "1");
-  we.Text(35, std::string{race.weather, race.turf_going, race.dirt_going});
+  PutAnnounced(we, codes::we_layout::kAnnouncementTime, announced);
+  we.Text(codes::we_layout::kChangeKind.pos, "1");
+  we.Text(codes::we_layout::kWeather.pos,
+          std::string{race.weather, race.turf_going, race.dirt_going});  // weather, turf, dirt
   we.Text(38, "000");
 }
 

@@ -4,6 +4,8 @@
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "codes/keiba_func.h"
+#include "codes/layouts/ra_layout.h"
+#include "codes/layouts/se_layout.h"
 
 namespace screens {
 namespace {
@@ -83,11 +85,12 @@ RunnerRow RunnerRowOf(const store::RaceDay& day, int slot, int runner) {
   const store::RaceWork& work = day.Work[slot];
   RunnerRow row;
   auto cell = [&row](RunnerColumn col) -> std::string& { return row[ColumnIndex(col)]; };
-  cell(RunnerColumn::Bracket) = codes::FormatInt(se.Int(28, 1), 2);
-  cell(RunnerColumn::HorseNumber) = codes::FormatInt(se.Int(29, 2), 2);
-  cell(RunnerColumn::Name) = std::string(se.Field(41, 18));
-  cell(RunnerColumn::Jockey) = std::string(se.Field(307, 8));
-  cell(RunnerColumn::SexAge) = codes::SexText(se.Field(79, 1)) + codes::PadIntText(se.Field(83, 2));
+  cell(RunnerColumn::Bracket) = codes::FormatInt(se.Int(codes::ra_layout::kWeekday), 2);
+  cell(RunnerColumn::HorseNumber) = codes::FormatInt(se.Int(codes::se_layout::kHorseNumber), 2);
+  cell(RunnerColumn::Name) = std::string(se.Field(codes::se_layout::kHorseNameShown));
+  cell(RunnerColumn::Jockey) = std::string(se.Field(codes::se_layout::kJockey));
+  cell(RunnerColumn::SexAge) = codes::SexText(se.Field(codes::se_layout::kSex)) +
+                               codes::PadIntText(se.Field(codes::se_layout::kAge));
   if (work.AsaWinRank[runner] > 0) {
     cell(RunnerColumn::WinOdds) = codes::FormatFixed(work.AsaWinOdds[runner], 5, 1);
     cell(RunnerColumn::WinOrder) = codes::FormatInt(work.AsaWinRank[runner], 2);
@@ -99,8 +102,8 @@ RunnerRow RunnerRowOf(const store::RaceDay& day, int slot, int runner) {
       cell(col) = EmptyCell();
     }
   }
-  cell(RunnerColumn::Finish) = NumberOrEmpty(se.Int(335, 2));
-  cell(RunnerColumn::Popularity) = NumberOrEmpty(se.Int(364, 2));
+  cell(RunnerColumn::Finish) = NumberOrEmpty(se.Int(codes::se_layout::kFinalPlacing));
+  cell(RunnerColumn::Popularity) = NumberOrEmpty(se.Int(codes::se_layout::kWinPopularity));
   return row;
 }
 

@@ -2,6 +2,7 @@
 
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/layouts/header_layout.h"
 #include "codes/record_field.h"
 #include "store/record_names.h"
 
@@ -33,7 +34,7 @@ std::optional<std::string> DayPrefixOfDate(std::string_view yyyymmdd) {
 }
 
 std::optional<std::string> DayPrefixOfRecord(std::string_view record) {
-  return DayPrefixOfDate(codes::Field(record, 12, 8));
+  return DayPrefixOfDate(codes::Field(record, codes::header_layout::kDate));
 }
 
 bool IsDayPrefix(std::string_view text) {

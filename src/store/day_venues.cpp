@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "codes/errors.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 
 namespace store {
@@ -10,7 +11,8 @@ namespace store {
 std::vector<std::string> VenueCodesOf(const std::vector<std::string_view>& ra_records) {
   std::vector<std::string> codes;
   for (std::string_view ra : ra_records) {
-    if (codes::FieldInt(ra, 26, 2) > 0) codes.emplace_back(codes::Field(ra, 20, 2));
+    if (codes::FieldInt(ra, codes::ra_layout::kRaceNumber) > 0)
+      codes.emplace_back(codes::Field(ra, codes::ra_layout::kCourse));
   }
   std::sort(codes.begin(), codes.end());
   codes.erase(std::unique(codes.begin(), codes.end()), codes.end());

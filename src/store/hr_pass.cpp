@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "codes/layouts/header_layout.h"
 #include "codes/record_field.h"
 #include "store/fixed_records.h"
 
@@ -11,8 +12,10 @@ namespace {
 // Year, month-day, racecourse and race number: the fields an HR record is matched by
 // (meeting and day number are not compared).
 std::string MatchKey(std::string_view record) {
-  return std::string(codes::Field(record, 12, 4)) + std::string(codes::Field(record, 16, 4)) +
-         std::string(codes::Field(record, 20, 2)) + std::string(codes::Field(record, 26, 2));
+  return std::string(codes::Field(record, codes::header_layout::kYear)) +
+         std::string(codes::Field(record, codes::header_layout::kMonthDay)) +
+         std::string(codes::Field(record, codes::header_layout::kCourse)) +
+         std::string(codes::Field(record, codes::header_layout::kRaceNumber));
 }
 
 }  // namespace

@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "codes/errors.h"
+#include "codes/layouts/odds_layout.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 #include "store/line_files.h"
 #include "store/odds_text.h"
+#include "store/registered_runners.h"
 
 namespace store {
 namespace {
@@ -18,27 +21,13 @@ namespace {
 // entry i starts at first + entry_length * (i - 1).
 struct CombOddsLayout {
   const char* entry_name;
-  int first;
-  int entry_length;
-  int odds_offset;
-  int odds_width;
-  int popularity_offset;
-  int popularity_width;
+  codes::odds_layout::OddsRun run;
 };
 
-// clang-format off
-constexpr CombOddsLayout kQuinellaLayout{"quinella entry", 41, 13, 4, 6, 10, 3};
-constexpr CombOddsLayout kExactaLayout  {"exacta entry",   41, 13, 4, 6, 10, 3};
-constexpr CombOddsLayout kTrioLayout    {"trio entry",     41, 15, 6, 6, 12, 3};
-constexpr CombOddsLayout kTrifectaLayout{"trifecta entry", 41, 17, 6, 7, 13, 4};
-// clang-format on
-
-// O1 entries of runner k: win odds at 46 + 8k, place low odds at 270 + 12k, 4 characters.
-constexpr int kWinOddsAt = 46;
-constexpr int kWinEntryLength = 8;
-constexpr int kPlaceLowAt = 270;
-constexpr int kPlaceEntryLength = 12;
-constexpr int kO1OddsWidth = 4;
+constexpr CombOddsLayout kQuinellaLayout{"quinella entry", codes::odds_layout::kQuinella};
+constexpr CombOddsLayout kExactaLayout{"exacta entry", codes::odds_layout::kExacta};
+constexpr CombOddsLayout kTrioLayout{"trio entry", codes::odds_layout::kTrio};
+constexpr CombOddsLayout kTrifectaLayout{"trifecta entry", codes::odds_layout::kTrifecta};
 
 // The conversion of one odds text, with the file and the entry ("quinella entry 12")
 // named when it fails.
@@ -55,20 +44,10 @@ double ConvertOdds(std::string_view text, const DayOddsFiles& odds, OddsKind kin
 template <int N>
 void MatchRecord(const RaRecord& ra, const DayOddsFiles& odds, OddsKind kind,
                  RawRecord<N>& target) {
-  if (!odds.Exists(kind) || ra.Int(26, 2) <= 0) return;
+  if (!odds.Exists(kind) || ra.Int(codes::ra_layout::kRaceNumber) <= 0) return;
   const std::string key = RaceNumberKey(ra.Text());
   if (codes::IsBlank(key)) return;
   if (const std::string* record = odds.Find(kind, key)) target.Assign(*record);
-}
-
-int RegisteredRunners(const RaRecord& ra, int slot) {
-  const int n = ra.Int(882, 2);
-  if (n > kRunnerCount) {
-    throw codes::InputError("race of slot " + std::to_string(slot) + " has " + std::to_string(n) +
-                            " registered runners; at most " + std::to_string(kRunnerCount) +
-                            " can be held");
-  }
-  return n;
 }
 
 std::string OrderKey(double first, double second, int horse) {
@@ -87,10 +66,12 @@ void ImportWinAndPlace(RaceWork& work, const O1Record& o1, int runners, const Da
   std::vector<std::pair<std::string, int>> win_order;
   std::vector<std::pair<std::string, int>> place_order;
   for (int k = 0; k < runners; ++k) {
-    work.AsaWinOdds[k] = ConvertOdds(o1.Field(kWinOddsAt + kWinEntryLength * k, kO1OddsWidth),
-                                     odds, OddsKind::O1, "win odds of horse", k + 1);
-    const double place = ConvertOdds(o1.Field(kPlaceLowAt + kPlaceEntryLength * k, kO1OddsWidth),
-                                     odds, OddsKind::O1, "place odds of horse", k + 1);
+    work.AsaWinOdds[k] = ConvertOdds(
+        o1.Field(codes::odds_layout::kWinOdds.At(codes::odds_layout::kWinEntryLength * k)), odds,
+        OddsKind::O1, "win odds of horse", k + 1);
+    const double place = ConvertOdds(
+        o1.Field(codes::odds_layout::kPlaceLowOdds.At(codes::odds_layout::kPlaceEntryLength * k)),
+        odds, OddsKind::O1, "place odds of horse", k + 1);
     work.AsaPlaceLow[k] = place;
     // Without place odds the runner is in neither order, whatever its win odds.
     if (!IsOddsNumber(place)) continue;
@@ -110,11 +91,12 @@ void ImportCombinations(const RawRecord<N>& record, const CombOddsLayout& layout
                         const DayOddsFiles& odds, OddsKind kind, OddsArray& values,
                         PopularityArray& popularity, double* favourite = nullptr) {
   for (int i = OddsArray::kFirst; i <= OddsArray::kLast; ++i) {
-    const int entry = layout.first + layout.entry_length * (i - 1);
-    values[i] = ConvertOdds(record.Field(entry + layout.odds_offset, layout.odds_width), odds,
-                            kind, layout.entry_name, i);
+    const codes::odds_layout::OddsRun& run = layout.run;
+    const int entry = run.start + run.entry_length * (i - 1);
+    values[i] = ConvertOdds(record.Field(entry + run.odds_offset, run.odds_width), odds, kind,
+                            layout.entry_name, i);
     if (!IsOddsNumber(values[i])) continue;
-    popularity[i] = record.Int(entry + layout.popularity_offset, layout.popularity_width);
+    popularity[i] = record.Int(entry + run.popularity_offset, run.popularity_width);
     if (popularity[i] == 1 && favourite != nullptr) *favourite = values[i];
   }
 }
@@ -145,7 +127,7 @@ void ImportOdds(RaceDay& day, const DayOddsFiles& odds) {
 
   MatchRecord(ra, odds, OddsKind::O1, day.O1aRec[s]);
   MatchRecord(ra, odds, OddsKind::O2, day.O2aRec[s]);
-  if (day.O1aRec[s].Int(26, 2) > 0) {
+  if (day.O1aRec[s].Int(codes::odds_layout::kRaceNumber) > 0) {
     ImportWinAndPlace(work, day.O1aRec[s], RegisteredRunners(ra, s), odds);
   }
   ImportCombinations(day.O2aRec[s], kQuinellaLayout, odds, OddsKind::O2, work.AsaUROdds,

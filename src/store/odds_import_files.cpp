@@ -1,6 +1,7 @@
 #include <string>
 
 #include "codes/errors.h"
+#include "codes/layouts/header_layout.h"
 #include "codes/record_field.h"
 #include "store/fixed_records.h"
 #include "store/odds_import.h"
@@ -44,8 +45,8 @@ int OddsRecordLength(OddsKind kind) { return FactsOf(kind).length; }
 
 std::string RaceNumberKey(std::string_view record) {
   if (record.size() < 27) return {};
-  std::string key(codes::Field(record, 20, 2));
-  key += codes::Field(record, 26, 2);
+  std::string key(codes::Field(record, codes::header_layout::kCourse));
+  key += codes::Field(record, codes::header_layout::kRaceNumber);
   return key;
 }
 

@@ -6,6 +6,9 @@
 
 #include "codes/bet_numbering.h"
 #include "codes/errors.h"
+#include "codes/layouts/header_layout.h"
+#include "codes/layouts/hr_layout.h"
+#include "codes/layouts/se_layout.h"
 #include "codes/record_field.h"
 #include "store/hr_pass.h"
 #include "store/odds_import.h"
@@ -17,31 +20,20 @@ namespace {
 
 // One bet type's block of entries in the HR record. Offsets are from the start of an
 // entry; `numbers` horse or bracket numbers of `number_width` digits each begin it.
-struct PayoutLayout {
-  int first;
-  int entry_length;
-  int numbers;
-  int number_width;
-  int payout_offset;
-  int popularity_offset;
-  int popularity_width;
-};
+using PayoutLayout = codes::hr_layout::PayoutRun;
+using codes::hr_layout::kPayoutWidth;
 
-constexpr int kPayoutWidth = 9;
-
-// clang-format off
-constexpr PayoutLayout kTanLayout{103, 13, 1, 2,  2, 11, 2};
-constexpr PayoutLayout kFukLayout{142, 13, 1, 2,  2, 11, 2};
-constexpr PayoutLayout kWRLayout {207, 13, 2, 1,  2, 11, 2};
-constexpr PayoutLayout kURLayout {246, 16, 2, 2,  4, 13, 3};
-constexpr PayoutLayout kWDLayout {294, 16, 2, 2,  4, 13, 3};
-constexpr PayoutLayout kUTLayout {454, 16, 2, 2,  4, 13, 3};
-constexpr PayoutLayout kSRFLayout{550, 18, 3, 2,  6, 15, 3};
-constexpr PayoutLayout kSRTLayout{604, 19, 3, 2,  6, 15, 4};
-// clang-format on
+constexpr PayoutLayout kTanLayout = codes::hr_layout::kWin;
+constexpr PayoutLayout kFukLayout = codes::hr_layout::kPlace;
+constexpr PayoutLayout kWRLayout = codes::hr_layout::kBracketQuinella;
+constexpr PayoutLayout kURLayout = codes::hr_layout::kQuinella;
+constexpr PayoutLayout kWDLayout = codes::hr_layout::kWide;
+constexpr PayoutLayout kUTLayout = codes::hr_layout::kExacta;
+constexpr PayoutLayout kSRFLayout = codes::hr_layout::kTrio;
+constexpr PayoutLayout kSRTLayout = codes::hr_layout::kTrifecta;
 
 int EntryStart(const PayoutLayout& layout, int entry) {
-  return layout.first + layout.entry_length * entry;
+  return layout.start + layout.entry_length * entry;
 }
 
 int NumberOf(const HrRecord& hr, const PayoutLayout& layout, int entry, int n) {
@@ -96,7 +88,9 @@ RacePayouts PayoutsOf(const HrRecord& hr) {
 }
 
 // The full RaceKey: year, month-day, racecourse, meeting, day, race number.
-std::string_view FullRaceKey(std::string_view record) { return codes::Field(record, 12, 16); }
+std::string_view FullRaceKey(std::string_view record) {
+  return codes::Field(record, codes::header_layout::kRaceKey);
+}
 
 // Each HR record into the first slot with its full RaceKey. Returns whether the shown
 // race got its first HR record.
@@ -130,7 +124,7 @@ void MarkPlacedRunners(RaceDay& day) {
                                 std::to_string(e + 1) + " names horse " + std::to_string(horse) +
                                 "; a race holds at most " + std::to_string(kRunnerCount));
       }
-      day.SeRec[slot][horse - 1].Put(335, kPositions[e]);
+      day.SeRec[slot][horse - 1].Put(codes::se_layout::kFinalPlacing.pos, kPositions[e]);
     }
   }
 }

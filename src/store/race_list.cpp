@@ -1,15 +1,17 @@
 #include "store/race_list.h"
 
 #include "codes/course_text.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/pad_int_text.h"
 #include "codes/record_field.h"
 
 namespace store {
 
 std::optional<std::string> RaceListItem(const RaRecord& ra) {
-  const std::string_view year = ra.Field(12, 4);
+  const std::string_view year = ra.Field(codes::ra_layout::kYear);
   if (codes::IsBlank(year) || year == "0000") return std::nullopt;
-  return codes::CourseText(ra.Field(20, 2)) + codes::PadIntText(ra.Field(26, 2)) + "R";
+  return codes::CourseText(ra.Field(codes::ra_layout::kCourse)) +
+         codes::PadIntText(ra.Field(codes::ra_layout::kRaceNumber)) + "R";
 }
 
 std::vector<std::string> BuildRaceList(const RaceDay& day) {

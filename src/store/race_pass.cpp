@@ -6,6 +6,7 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 #include "store/day_prefix.h"
 #include "store/day_venues.h"
@@ -19,13 +20,11 @@ namespace {
 
 using Records = std::vector<std::string>;
 
-// RA fields the race pass reads.
-constexpr int kYearPos = 12, kYearLen = 4;
-constexpr int kCoursePos = 20, kCourseLen = 2;
-constexpr int kRaceNumberPos = 26, kRaceNumberLen = 2;
-constexpr int kRunnersPos = 882, kRunnersLen = 2;
+namespace ra_layout = codes::ra_layout;
 
-std::string RaceKeyText(std::string_view ra) { return std::string(codes::Field(ra, 12, 16)); }
+std::string RaceKeyText(std::string_view ra) {
+  return std::string(codes::Field(ra, ra_layout::kRaceKey));
+}
 
 // The runner files of one day, each read at most once however many races it serves.
 class RunnerFiles {
@@ -81,17 +80,17 @@ void CheckVenueCount(const std::filesystem::path& day_file, const RacePassRecord
 // The runner records of one race: record (r - 1) * 18 + k of its runner file.
 Records RunnersOfRace(const std::filesystem::path& day_file, std::string_view ra,
                       RunnerFiles& runner_files) {
-  const int registered = codes::FieldInt(ra, kRunnersPos, kRunnersLen);
+  const int registered = codes::FieldInt(ra, ra_layout::kRegisteredRunners);
   if (registered > kRunnerCount) {
     throw codes::InputError(PathText(day_file) + ": race " + RaceKeyText(ra) + " has " +
                             std::to_string(registered) +
                             " registered runners; a race holds at most " +
                             std::to_string(kRunnerCount));
   }
-  const RunnerFiles::File& file = runner_files.Of(codes::Field(ra, kCoursePos, kCourseLen));
+  const RunnerFiles::File& file = runner_files.Of(codes::Field(ra, ra_layout::kCourse));
   Records runners;
   if (!file.records || registered <= 0) return runners;
-  const int race = codes::FieldInt(ra, kRaceNumberPos, kRaceNumberLen);
+  const int race = codes::FieldInt(ra, ra_layout::kRaceNumber);
   if (race < 1 || race > kRacesPerVenue) {
     throw codes::InputError(PathText(day_file) + ": race " + RaceKeyText(ra) +
                             " has race number " + std::to_string(race) +
@@ -145,7 +144,7 @@ std::optional<RacePassRecords> ReadRacePassRecords(const RecordStore& store,
   RunnerFiles runner_files(store, day_prefix);
   const std::string date = DateOfDayPrefix(day_prefix);
   for (std::string& ra : *ra_records) {
-    const bool blank_year = codes::IsBlank(codes::Field(ra, kYearPos, kYearLen));
+    const bool blank_year = codes::IsBlank(codes::Field(ra, ra_layout::kYear));
     if (skip_blank_year && blank_year) continue;
     if (!blank_year) {
       if (std::optional<std::string> fault = RaceOfDayFault(ra, date)) {

@@ -43,6 +43,10 @@ class RawRecord {
     return static_cast<int>(codes::NumericValue(Field(pos, len)));
   }
 
+  /// The same, for a field named in a record layout.
+  std::string_view Field(codes::FieldSpec field) const { return Field(field.pos, field.len); }
+  int Int(codes::FieldSpec field) const { return Int(field.pos, field.len); }
+
   /// Overwrites bytes at 1-based position `pos` (the finishing position, a post time).
   void Put(int pos, std::string_view text) {
     CheckField(pos, static_cast<int>(text.size()));

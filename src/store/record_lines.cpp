@@ -3,15 +3,16 @@
 #include <algorithm>
 
 #include "codes/errors.h"
+#include "codes/layouts/header_layout.h"
+#include "codes/layouts/se_layout.h"
 #include "codes/record_field.h"
 
 namespace store {
 namespace {
 
-constexpr int kKeyPos = 12;
-constexpr int kKeyLen = 16;
-
-std::string_view KeyOf(std::string_view line) { return codes::Field(line, kKeyPos, kKeyLen); }
+std::string_view KeyOf(std::string_view line) {
+  return codes::Field(line, codes::header_layout::kRaceKey);
+}
 
 void SortLines(std::vector<std::string>& lines) { std::sort(lines.begin(), lines.end()); }
 
@@ -90,8 +91,9 @@ bool ApplyRunnerSlot(std::vector<std::string>& lines, std::string_view line,
                             " lines where a runner file has " +
                             std::to_string(kRunnerSlotCount));
   }
-  std::optional<int> index = RunnerSlotIndex(codes::FieldInt(line, 26, 2),
-                                             codes::FieldInt(line, 29, 2));
+  std::optional<int> index =
+      RunnerSlotIndex(codes::FieldInt(line, codes::header_layout::kRaceNumber),
+                      codes::FieldInt(line, codes::se_layout::kHorseNumber));
   if (!index) return false;
   lines[static_cast<size_t>(*index)].assign(line);
   return true;

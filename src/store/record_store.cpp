@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <system_error>
 
+#include "codes/ascii_case.h"
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/layouts/header_layout.h"
+#include "codes/layouts/se_layout.h"
 #include "codes/record_field.h"
 #include "store/day_prefix.h"
 #include "store/error_log.h"
@@ -27,12 +30,6 @@ std::filesystem::path WithoutTrailingSeparator(const std::filesystem::path& fold
   return p;
 }
 
-bool SameAsciiName(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // The folder `name` under `parent`, taking an existing one spelled in another case
 // (the exact spelling first, else the first in name order), else `name` itself.
 std::filesystem::path ResolveFolder(const std::filesystem::path& parent, const std::string& name) {
@@ -42,7 +39,7 @@ std::filesystem::path ResolveFolder(const std::filesystem::path& parent, const s
   for (std::filesystem::directory_iterator it(parent, ec), end; !ec && it != end;
        it.increment(ec)) {
     const std::string entry = it->path().filename().string();
-    if (SameAsciiName(entry, name) && it->is_directory(ec) && (!found || entry < *found)) {
+    if (codes::SameAsciiName(entry, name) && it->is_directory(ec) && (!found || entry < *found)) {
       found = entry;
     }
   }
@@ -142,7 +139,7 @@ std::optional<std::filesystem::path> RecordStore::RunnerFileOf(std::string_view 
     LogBadRecord(record, *fault);
     return std::nullopt;
   }
-  return RunnerFilePath(*DayPrefixOfRecord(record), *VenueName(codes::Field(record, 20, 2)));
+  return RunnerFilePath(*DayPrefixOfRecord(record), *VenueName(codes::Field(record, codes::header_layout::kCourse)));
 }
 
 std::optional<std::filesystem::path> RecordStore::ChangeFileOf(std::string_view record) {
@@ -195,8 +192,8 @@ bool RecordStore::TryAppendErrorLog(std::string_view message) {
 void RecordStore::LogBadRecord(std::string_view record, std::string_view why) {
   static const std::string kDropped = codes::Sj("ファイル名を作れないレコードを破棄しました（");
   static const std::string kClose = codes::Sj("）：");
-  AppendErrorLog(kDropped + std::string(why) + kClose + PrintableRecordBytes(codes::Field(record, 1, 2)) +
-                 " " + PrintableRecordBytes(codes::Field(record, 12, 16)));
+  AppendErrorLog(kDropped + std::string(why) + kClose + PrintableRecordBytes(codes::Field(record, codes::header_layout::kRecordId)) +
+                 " " + PrintableRecordBytes(codes::Field(record, codes::header_layout::kRaceKey)));
 }
 
 }  // namespace store

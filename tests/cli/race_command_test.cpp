@@ -154,4 +154,60 @@ TEST_F(RaceCommandTest, VoteAsksAndWritesTheFileOnlyWithYes) {
   EXPECT_EQ(RunCli(home_, std::string("vote ") + kDay + " --slot 0 --type WIN").status, 2);
 }
 
+TEST_F(RaceCommandTest, TheTextViewShowsTheChoicesTheMarksAndEveryBetInColumns) {
+  CliRun run =
+      RunCli(home_, std::string("race ") + kDay + " --slot 0 --amount 1000 --exclude UR:2");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, testing::StartsWith("2024年05月18日 東京 1R (slot 0)\n"
+                                           "logic A, mode 0 (均等), amount 1000 yen\n\n"));
+  EXPECT_THAT(run.out,
+              HasSubstr("馬券種別対象レース  馬連 対象  馬単 -  ３連複・３連単 -  ロジックＢ -\n"
+                        "平均ｵｯｽﾞ123 3.50  馬連1人ｵｯｽﾞ 10.1\n"));
+  // Columns line up under their headings by display width; hidden columns are left out.
+  EXPECT_THAT(run.out,
+              HasSubstr("馬連 UR  点数 4  投票金額(円) 1200  予想回収率(%) 275.6  回収金額(円) -\n"
+                        "  消  No.  買い目   オッズ  人気  購入額   回収額   回収率  結果配当  "
+                        "結果回収  結果人気  的中\n"
+                        "        1   1- 2      10.1     1     300     3030    252.5\n"
+                        "  消    2   1- 3      10.2     2\n"
+                        "        3   1- 4      10.3     3     300     3090    257.5\n"
+                        "        4   2- 3      11.8    18     300     3540    295.0\n"
+                        "        5   2- 4      11.9    19     300     3570    297.5\n\n"
+                        "馬単 UT  点数 -  投票金額(円) -  予想回収率(%) -  回収金額(円) -\n"
+                        "  (買い目なし)\n"));
+  EXPECT_THAT(run.out,
+              HasSubstr("\n結果\n  券種  結果  人気      配当\n  単勝   1       3       560\n"));
+}
+
+TEST_F(RaceCommandTest, EveryViewSaysWhichLogicModeAndAmountItUsed) {
+  // clang-format off
+  // In this order: a choice made is kept in the settings for the runs after it.
+  const struct { const char* words; int status; const char* out; const char* err; } kCases[] = {
+    {"race --slot 0 --logic B --mode 1 --amount 1000", 0, "logic B, mode 1 (比例), amount 1000 yen\n", ""},
+    {"day", 0, "logic B, mode 1 (比例), amount 3000 yen (the default amount of each race)\n", ""},
+    {"race --slot 0 --logic none --mode 0",            0, "logic none, mode 0 (均等), amount 3000 yen\n", ""},
+    {"race --slot 0 --logic A",                        0, "logic A, mode 0 (均等), amount 3000 yen\n", ""},
+    {"day", 0, "logic A, mode 0 (均等), amount 3000 yen (the default amount of each race)\n", ""},
+    // No plug-in folder is set here: the message comes after the choices line.
+    {"vote --slot 0 --type UR --amount 2000", 1, "",
+     "logic A, mode 0 (均等), amount 2000 yen\n「Velk投票プラグイン２」が正常に"},
+    // Below 100 yen nothing is reallocated: the stakes and the JSON keep the amount in force.
+    {"race --slot 0 --amount 50 --json", 0, R"("logic":"A","mode":0,"amount":3000,)",
+     "--amount 50 is below 100 yen, the smallest stake: nothing was reallocated, the tables "
+     "keep the stakes of 3000 yen.\n"},
+    {"race --slot 0 --amount 50 --json", 0, R"("count":"  5","total":"  3000",)", ""},
+    {"race --slot 0 --amount 100 --json", 0, R"("amount":100,)", ""},
+    {"race --slot 0 --amount 99", 0, "amount 3000 yen\n", "--amount 99 is below 100 yen"},
+  };
+  // clang-format on
+  for (const auto& c : kCases) {
+    const std::string words = std::string(c.words) + " ";
+    const size_t space = words.find(' ');
+    CliRun run = RunCli(home_, words.substr(0, space) + " " + kDay + words.substr(space));
+    EXPECT_EQ(run.status, c.status) << c.words << "\n" << run.err;
+    EXPECT_THAT(run.out, HasSubstr(c.out)) << c.words;
+    EXPECT_THAT(run.err, HasSubstr(c.err)) << c.words;
+  }
+}
+
 }  // namespace

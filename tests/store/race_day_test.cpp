@@ -7,6 +7,7 @@
 #include <string>
 
 #include "codes/errors.h"
+#include "store/registered_runners.h"
 
 namespace {
 
@@ -140,3 +141,19 @@ TEST(RaceDayTest, AssignRejectsARecordOfAnotherLength) {
 }
 
 }  // namespace
+
+TEST(RaceDayTest, RegisteredRunnersReadsTheRaceRecordAndRefusesMoreThanEighteen) {
+  auto day = std::make_unique<store::RaceDay>();
+  EXPECT_EQ(store::RegisteredRunners(*day, 3), 0);  // no race in the slot
+  day->RaRec[3].Put(882, "18");
+  EXPECT_EQ(store::RegisteredRunners(*day, 3), 18);
+  day->RaRec[3].Put(882, " 7");
+  EXPECT_EQ(store::RegisteredRunners(day->RaRec[3], 3), 7);
+  day->RaRec[4].Put(882, "19");
+  try {
+    store::RegisteredRunners(*day, 4);
+    FAIL() << "19 registered runners were accepted";
+  } catch (const codes::InputError& e) {
+    EXPECT_STREQ(e.what(), "race of slot 4 has 19 registered runners; at most 18 can be held");
+  }
+}

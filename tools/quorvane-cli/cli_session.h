@@ -5,9 +5,7 @@
 #include "app/session.h"
 #include "cli_args.h"
 #include "console_prompts.h"
-#include "platform/clock.h"
-#include "platform/companion_locator.h"
-#include "platform/launcher.h"
+#include "day_argument.h"
 
 namespace jvlink {
 class JVLink;
@@ -20,9 +18,10 @@ namespace cli {
 /// over the ProgramFolder of --home, started as the desktop program starts (companion
 /// folders, Data/CHG/Kaime, the error log's start lines, the date list).
 ///
+///   const DayArgument day = ParseDayArgument(args.Require("--day"));   // usage first
 ///   CliSession cli(args);                  // or CliSession cli(args, args.Has("--yes"), &link)
-///   if (cli.ChooseDay(args.Require("--day")) != app::LoadResult::kLoaded) return 1;
-///   ... cli.session().Day() ...
+///   if (cli.ChooseDay(day) != app::LoadResult::kLoaded) return 1;
+///   ... cli.session().Day() ... cli.DayUtf8() ...
 class CliSession {
  public:
   /// `yes` answers every confirmation Yes; `jv_link` (may be null) is the caller's.
@@ -32,19 +31,30 @@ class CliSession {
   ConsolePrompts& prompts() { return prompts_; }
   platform::Clock& clock() { return clock_; }
 
-  /// Picks the day given on the command line (UTF-8) in the date list and loads it, as
-  /// the user's choice does. UsageError when the text is not a date yyyy年mm月dd日.
-  app::LoadResult ChooseDay(const std::string& day_utf8);
+  /// Finds the day of --day in the date list, echoes it ("day: 2024年05月18日" on standard
+  /// error) and loads it as the user's choice does. A day that is not in the list is not
+  /// loaded: the message names the nearest stored days (kNoDayFile).
+  app::LoadResult ChooseDay(const DayArgument& day);
+
+  /// The DayPrefix chosen last, UTF-8.
+  const std::string& DayUtf8() const { return day_utf8_; }
+
+  /// The stored days of the date list as yyyymmdd, newest first.
+  std::vector<int> StoredDays() const;
+
+  /// How to fill an empty store: the pull, and the sample feed it can read.
+  std::string FillHint() const;
 
  private:
+  void ReportMissingDay(const DayArgument& day, int today) const;
+
+  std::string home_;
   ConsolePrompts prompts_;
   platform::SystemClock clock_;
   platform::ProcessLauncher launcher_;
   platform::NoCompanionLocator companions_;
   app::Session session_;
+  std::string day_utf8_;
 };
-
-/// The text of --day as a DayPrefix in Shift-JIS; UsageError when it is not one.
-std::string DayPrefixArgument(const std::string& day_utf8);
 
 }  // namespace cli

@@ -1,6 +1,9 @@
 #include "console_prompts.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 
 #include "codes/cp932.h"
@@ -12,11 +15,27 @@ constexpr int kBarWidth = 30;
 
 std::string Utf8(const std::string& sjis) { return codes::SjisToUtf8Lenient(sjis); }
 
+// "y" or "yes" in any case, blanks around allowed; everything else is No.
+bool IsYes(const std::string& answer) {
+  std::string word;
+  for (char c : answer) {
+    if (c != ' ' && c != '\t' && c != '\r') {
+      word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+  }
+  return word == "y" || word == "yes";
+}
+
 }  // namespace
 
-ConsolePrompts::ConsolePrompts(bool yes) : ConsolePrompts(yes, std::cerr) {}
+ConsolePrompts::ConsolePrompts(bool yes)
+    : ConsolePrompts(yes, std::cin, isatty(STDIN_FILENO) == 1, std::cerr) {}
 
-ConsolePrompts::ConsolePrompts(bool yes, std::ostream& err) : yes_(yes), err_(err) {}
+ConsolePrompts::ConsolePrompts(bool yes, std::ostream& err)
+    : yes_(yes), in_(nullptr), interactive_(false), err_(err) {}
+
+ConsolePrompts::ConsolePrompts(bool yes, std::istream& in, bool interactive, std::ostream& err)
+    : yes_(yes), in_(&in), interactive_(interactive), err_(err) {}
 
 void ConsolePrompts::Beep() {}
 
@@ -28,8 +47,20 @@ void ConsolePrompts::Inform(const std::string& text) {
 
 bool ConsolePrompts::Confirm(const std::string& text) {
   EndProgressLine();
-  err_ << Utf8(text) << " [y/N] " << (yes_ ? "y" : "N") << "\n" << std::flush;
-  return yes_;
+  err_ << Utf8(text) << " [y/N] ";
+  if (yes_ || !interactive_ || in_ == nullptr) {
+    err_ << (yes_ ? "y" : "N");
+    if (!yes_ && in_ != nullptr) err_ << " (standard input is no terminal; --yes answers Yes)";
+    err_ << "\n" << std::flush;
+    return yes_;
+  }
+  err_ << std::flush;
+  std::string answer;
+  if (!std::getline(*in_, answer)) {
+    err_ << "N\n" << std::flush;  // end of input: no answer is No
+    return false;
+  }
+  return IsYes(answer);
 }
 
 void ConsolePrompts::SetStatus(const std::string& where, const std::string& text) {

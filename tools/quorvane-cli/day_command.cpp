@@ -1,9 +1,12 @@
 #include <iostream>
 
 #include "cli_session.h"
-#include "commands.h"
 #include "codes/cp932.h"
+#include "commands.h"
 #include "json_writer.h"
+#include "race_choices.h"
+#include "screens/race_screen.h"
+#include "text_grid.h"
 
 namespace cli {
 namespace {
@@ -17,14 +20,22 @@ void IntArray(JsonWriter& json, const Array& values) {
 
 void WriteRaceMarks(JsonWriter& json, int slot, const store::RaceWork& w) {
   json.BeginObject()
-      .Key("slot").Int(slot)
-      .Key("OzAve123").Double(w.OzAve123)
-      .Key("AsaURFavOdds").Double(w.AsaURFavOdds)
-      .Key("URTaisho").Int(w.URTaisho)
-      .Key("UTTaisho").Int(w.UTTaisho)
-      .Key("SRTaisho").Int(w.SRTaisho)
-      .Key("Logic2Taisho").Int(w.Logic2Taisho)
-      .Key("FavDayRank").Int(w.FavDayRank)
+      .Key("slot")
+      .Int(slot)
+      .Key("OzAve123")
+      .Double(w.OzAve123)
+      .Key("AsaURFavOdds")
+      .Double(w.AsaURFavOdds)
+      .Key("URTaisho")
+      .Int(w.URTaisho)
+      .Key("UTTaisho")
+      .Int(w.UTTaisho)
+      .Key("SRTaisho")
+      .Int(w.SRTaisho)
+      .Key("Logic2Taisho")
+      .Int(w.Logic2Taisho)
+      .Key("FavDayRank")
+      .Int(w.FavDayRank)
       .EndObject();
 }
 
@@ -56,22 +67,45 @@ std::string DayJson(const app::Session& session, const std::string& day_utf8) {
   return json.Text();
 }
 
+// The race list with the slot and marks of every race, under the choices in force.
+std::string DayText(app::Session& session, const std::string& day_utf8) {
+  const ShownRace in_force = ChoicesInForce(session);
+  TextGrid grid({{"slot", TextGrid::Align::kRight},
+                 {"レース", TextGrid::Align::kLeft},
+                 {"馬連", TextGrid::Align::kLeft},
+                 {"馬単", TextGrid::Align::kLeft},
+                 {"３連複・３連単", TextGrid::Align::kLeft},
+                 {"ロジックＢ", TextGrid::Align::kLeft},
+                 {"平均ｵｯｽﾞ123", TextGrid::Align::kRight},
+                 {"馬連1人ｵｯｽﾞ", TextGrid::Align::kRight},
+                 {"日順位", TextGrid::Align::kRight}});
+  const store::RaceDay& day = session.Day();
+  for (size_t slot = 0; slot < session.DatList.Items.size(); ++slot) {
+    const store::RaceWork& w = day.Work[static_cast<int>(slot)];
+    auto mark = [](int value) { return std::string(value > 0 ? "対象" : "-"); };
+    grid.AddRow({std::to_string(slot), codes::SjisToUtf8Lenient(session.DatList.Items[slot]),
+                 mark(w.URTaisho), mark(w.UTTaisho), mark(w.SRTaisho), mark(w.Logic2Taisho),
+                 codes::SjisToUtf8Lenient(screens::OzAve123Text(w.OzAve123)),
+                 codes::SjisToUtf8Lenient(screens::UR1NinOZText(w.AsaURFavOdds)),
+                 std::to_string(w.FavDayRank)});
+  }
+  return day_utf8 + ": " + std::to_string(session.DatList.Items.size()) + " races\n" +
+         ChoicesLine(in_force) + " (the default amount of each race)\n\n" + grid.Text();
+}
+
 }  // namespace
 
 // Loads the day as the date-list choice does; the race list and the marks as JSON
-// (with --json), else the race list one item a line.
+// (with --json), else as a table.
 int RunDay(const CliArgs& args) {
   args.Expect({"--day"}, {"--json"});
-  const std::string day = args.Require("--day");
-  DayPrefixArgument(day);  // a bad date is a usage error before anything starts
+  const DayArgument day = ParseDayArgument(args.Require("--day"));
   CliSession cli(args);
   if (cli.ChooseDay(day) != app::LoadResult::kLoaded) return 1;
   if (args.Has("--json")) {
-    std::cout << DayJson(cli.session(), day) << "\n";
+    std::cout << DayJson(cli.session(), cli.DayUtf8()) << "\n";
   } else {
-    for (const std::string& item : cli.session().DatList.Items) {
-      std::cout << codes::SjisToUtf8Lenient(item) << "\n";
-    }
+    std::cout << DayText(cli.session(), cli.DayUtf8());
   }
   return 0;
 }

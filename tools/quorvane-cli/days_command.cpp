@@ -13,6 +13,9 @@ int RunDays(const CliArgs& args) {
   for (const std::string& day : cli.session().DateCombo.Items) {
     std::cout << codes::SjisToUtf8(day) << "\n";
   }
+  if (cli.session().DateCombo.Items.empty()) {
+    std::cerr << "No race day is stored in " << args.home() << "/Data yet.\n" << cli.FillHint();
+  }
   return 0;
 }
 

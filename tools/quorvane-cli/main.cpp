@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <clocale>
-#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -9,31 +8,10 @@
 #include <vector>
 
 #include "cli_args.h"
-#include "commands.h"
+#include "command_table.h"
+#include "help_text.h"
 
 namespace {
-
-struct Command {
-  const char* name;
-  int (*run)(const cli::CliArgs&);
-  const char* usage;
-};
-
-// clang-format off
-const Command kCommands[] = {
-  {"feed",  cli::RunFeed,  "feed --out FEED --from YYYYMMDD --days N [--seed S] [--today]"},
-  {"pull",  cli::RunPull,  "pull [--from \"yyyy/mm/dd hh:nn:ss\"] [--final-odds] [--feed FEED]"},
-  {"days",  cli::RunDays,  "days"},
-  {"day",   cli::RunDay,   "day --day D --json"},
-  {"race",  cli::RunRace,  "race --day D --slot N [--logic A|B|none] [--mode 0|1] [--amount YEN] [--exclude TYPE:ROW]... --json"},
-  {"vote",  cli::RunVote,  "vote --day D --slot N --type UR|UT|SRF|SRT [--yes]"},
-};
-// clang-format on
-
-void PrintUsage() {
-  std::cerr << "usage: quorvane-cli [--home DIR] COMMAND [OPTIONS]\n";
-  for (const Command& c : kCommands) std::cerr << "  " << c.usage << "\n";
-}
 
 std::string ExecutableFolder(const char* argv0) {
   std::error_code ec;
@@ -42,37 +20,91 @@ std::string ExecutableFolder(const char* argv0) {
   return self.parent_path().string();
 }
 
+bool IsHelpWord(const std::string& word) {
+  return word == "--help" || word == "-h" || word == "help";
+}
+
+// `help`, `help COMMAND`, `--help`: the text on standard output, status 0; a command
+// that does not exist is a usage error.
+int Help(const std::vector<std::string>& words) {
+  if (words.size() >= 2 && words[1] == "--markdown") {
+    std::cout << cli::ReferenceMarkdown();
+    return 0;
+  }
+  if (words.size() < 2) {
+    std::cout << cli::OverviewHelp();
+    return 0;
+  }
+  if (const cli::Command* command = cli::FindCommand(words[1])) {
+    std::cout << cli::CommandHelp(*command);
+    return 0;
+  }
+  std::cerr << "quorvane-cli: no command \"" << words[1]
+            << "\"; `quorvane-cli help` lists the commands\n";
+  return 2;
+}
+
+// A program folder that does not exist is most often a mistyped --home: only the
+// commands that make data may start there.
+bool HomeUsable(const cli::Command& command, const std::string& home, bool home_given) {
+  if (command.makes_home || !home_given || std::filesystem::is_directory(home)) return true;
+  std::cerr << "quorvane-cli " << command.name << ": the program folder " << home
+            << " does not exist.\n"
+            << "Give --home the folder that holds Data/ and Quorvane.ini, or fill a new one: "
+               "quorvane-cli --home "
+            << home << " pull --feed FEED\n";
+  return false;
+}
+
+int Run(const cli::Command& command, const std::string& home, std::vector<std::string> words) {
+  try {
+    return command.run(cli::CliArgs(home, std::move(words)));
+  } catch (const cli::UsageError& e) {
+    std::cerr << "quorvane-cli " << command.name << ": " << e.what() << "\n"
+              << cli::UsageLines(command) << "`quorvane-cli help " << command.name
+              << "` tells more.\n";
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "quorvane-cli " << command.name << ": " << e.what() << "\n";
+    return 1;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   std::vector<std::string> words(argv + 1, argv + argc);
   std::string home = ExecutableFolder(argv[0]);
+  bool home_given = false;
   if (words.size() >= 2 && words[0] == "--home") {
     home = std::filesystem::absolute(words[1]).lexically_normal().string();
     if (home.size() > 1 && home.back() == '/') home.pop_back();
     words.erase(words.begin(), words.begin() + 2);
+    home_given = true;
   }
-  if (words.empty() || words[0] == "--help" || words[0] == "-h") {
-    PrintUsage();
-    return words.empty() ? 2 : 0;
+  if (!words.empty() && words[0] == "--home") {
+    std::cerr << "quorvane-cli: --home needs a folder: quorvane-cli --home DIR COMMAND\n";
+    return 2;
   }
-  std::string name = words[0];
+  if (words.empty()) {
+    std::cerr << cli::OverviewHelp();
+    return 2;
+  }
+  if (IsHelpWord(words[0])) return Help(words);
+  const cli::Command* command = cli::FindCommand(words[0]);
+  if (command == nullptr) {
+    std::cerr << "quorvane-cli: unknown command \"" << words[0]
+              << "\"; `quorvane-cli help` lists the commands\n";
+    return 2;
+  }
   words.erase(words.begin());
-  for (const Command& c : kCommands) {
-    if (name != c.name) continue;
-    try {
-      return c.run(cli::CliArgs(home, words));
-    } catch (const cli::UsageError& e) {
-      std::cerr << "quorvane-cli " << name << ": " << e.what() << "\nusage: quorvane-cli "
-                << c.usage << "\n";
-      return 2;
-    } catch (const std::exception& e) {
-      std::cerr << "quorvane-cli " << name << ": " << e.what() << "\n";
-      return 1;
+  for (const std::string& word : words) {
+    if (word == "--help" || word == "-h") {
+      std::cout << cli::CommandHelp(*command);
+      return 0;
     }
   }
-  std::cerr << "quorvane-cli: unknown command \"" << name << "\"\n";
-  PrintUsage();
-  return 2;
+  if (!HomeUsable(*command, home, home_given)) return 2;
+  return Run(*command, home, std::move(words));
 }

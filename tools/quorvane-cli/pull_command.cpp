@@ -58,8 +58,7 @@ class PullPrompts : public platform::UserPrompts {
 platform::LocalTime StartMomentArgument(const std::string& text) {
   platform::LocalTime moment;
   if (!platform::ParseLocalTime(text.c_str(), moment)) {
-    throw UsageError("--from takes a moment written \"yyyy/mm/dd hh:nn:ss\", not \"" + text +
-                     "\"");
+    throw UsageError("--from takes a moment written \"yyyy/mm/dd hh:nn:ss\", not \"" + text + "\"");
   }
   return moment;
 }
@@ -80,9 +79,13 @@ int RunPull(const CliArgs& args) {
   if (auto text = args.Get("--from")) from = StartMomentArgument(*text);
 
   if (!jvlink::FeedJVLink::IsInstalled(feed)) {
-    std::cerr << codes::SjisToUtf8(
-                     codes::Sj("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
-              << " (" << feed.string() << ")\n";
+    std::cerr << codes::SjisToUtf8(codes::Sj(
+                     "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
+              << " (" << feed.string() << ")\n"
+              << "No feed folder at " << feed.string()
+              << ". Give the feed with --feed FEED, or write a sample one there: "
+                 "quorvane-cli feed --out "
+              << feed.string() << " --from 20240401 --days 60\n";
     return 1;
   }
   platform::SystemClock link_clock;

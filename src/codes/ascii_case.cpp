@@ -1,0 +1,13 @@
+#include "codes/ascii_case.h"
+
+#include <algorithm>
+
+namespace codes {
+
+bool SameAsciiName(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace codes

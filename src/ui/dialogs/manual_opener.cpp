@@ -1,0 +1,29 @@
+#include "ui/dialogs/manual_opener.h"
+
+#include <QStandardPaths>
+#include <system_error>
+
+#include "codes/cp932.h"
+
+namespace ui {
+
+bool OpenManual(const std::filesystem::path& program_folder, const std::string& viewer,
+                platform::Launcher& launcher, platform::UserPrompts& prompts) {
+  const std::filesystem::path manual = program_folder / kManualFileName;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(manual, error)) {
+    prompts.Beep();
+    prompts.Inform(codes::Sj("使用解説書[Quorvane.pdf]が見つかりません。"));
+    return false;
+  }
+  if (viewer.empty() || !launcher.Open(viewer, manual.string())) {
+    prompts.Beep();
+    prompts.Inform(codes::Sj("使用解説書[Quorvane.pdf]を開けません。"));
+    return false;
+  }
+  return true;
+}
+
+std::string DocumentViewer() { return QStandardPaths::findExecutable("xdg-open").toStdString(); }
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/launcher.h"
+#include "platform/user_prompts.h"
+
+namespace ui {
+
+/// The manual's file name, beside the executable.
+inline constexpr const char* kManualFileName = "Quorvane.pdf";
+
+/// "ヘルプ" / "使用解説書(&C)": opens ProgramFolder/Quorvane.pdf with the system's
+/// document viewer (`viewer`, started through `launcher` with the file as its
+/// parameter). A missing file: beep and "使用解説書[Quorvane.pdf]が見つかりません。";
+/// a viewer that does not start: beep and "使用解説書[Quorvane.pdf]を開けません。".
+/// True when the viewer was started.
+bool OpenManual(const std::filesystem::path& program_folder, const std::string& viewer,
+                platform::Launcher& launcher, platform::UserPrompts& prompts);
+
+/// The document viewer of this desktop (xdg-open found on the PATH); empty when none.
+std::string DocumentViewer();
+
+}  // namespace ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
+#include "app/session.h"
+#include "jvlink/feed_jv_link.h"
+#include "main_form.h"
+#include "qt_prompts.h"
+
+namespace ui {
+
+/// The command line of the program: `quorvane [--home DIR] [--day yyyy年mm月dd日]`.
+struct StartOptions {
+  std::filesystem::path home;  ///< the ProgramFolder; the executable's folder by default
+  std::string day;             ///< Shift-JIS DayPrefix to open at start; empty: none
+};
+
+/// The options of `arguments` (without the program name); nullopt and `error` set when
+/// they are not understood.
+std::optional<StartOptions> ParseStartOptions(const QStringList& arguments,
+                                              const std::filesystem::path& executable_folder,
+                                              QString& error);
+
+/// The running program: the platform's ports, JV-Link over the feed folder of the
+/// program folder, the Session and the main window, made in this order and ended in the
+/// reverse one.
+class DesktopProgram {
+ public:
+  /// Starts the program in `home`: JV-Link must be present (the feed folder "feed" of the
+  /// program folder); without it the beep and the message, and null. The main window is
+  /// made and prepared but not shown. A start that fails (a folder that cannot be made)
+  /// shows its message and gives null too.
+  static std::unique_ptr<DesktopProgram> Start(const std::filesystem::path& home,
+                                               QtPrompts& prompts,
+                                               TMainForm::DialogCommands commands = {});
+  ~DesktopProgram();
+
+  TMainForm& Window() { return *window_; }
+  app::Session& Session() { return *session_; }
+  jvlink::FeedJVLink& JVLink() { return *link_; }
+
+ private:
+  DesktopProgram() = default;
+
+  platform::SystemClock clock_;
+  platform::ProcessLauncher launcher_;
+  platform::NoCompanionLocator companions_;
+  std::unique_ptr<jvlink::FeedJVLink> link_;
+  std::unique_ptr<app::Session> session_;
+  std::unique_ptr<TMainForm> window_;
+};
+
+/// The feed folder that stands for JV-Link in a program folder.
+std::filesystem::path FeedFolderOf(const std::filesystem::path& home);
+
+}  // namespace ui

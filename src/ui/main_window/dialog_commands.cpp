@@ -1,0 +1,50 @@
+#include "dialog_commands.h"
+
+#include "ui/dialogs/folder_choices.h"
+#include "ui/dialogs/get_data_form.h"
+#include "ui/dialogs/manual_opener.h"
+#include "ui/dialogs/oz_get_time_form.h"
+#include "ui/dialogs/version_box.h"
+
+namespace ui {
+namespace {
+
+void OpenDataPull(TMainForm& window) {
+  app::Session& session = window.Session();
+  if (!session.JVLink()) return;
+  TGetDataForm form(*session.JVLink(), window.Prompts(), session.Settings(), session.TheClock(),
+                    session.Store(), &window);
+  form.setOnClosed([&window] { window.RebuildDateList(); });
+  form.exec();
+}
+
+void OpenSettings(TMainForm& window) {
+  TOzGetTimeForm form(window.Session().Settings(), window.Prompts(), &window);
+  // new settings take effect on the race shown at once
+  if (form.exec() == QDialog::Accepted) window.ShowRaceAgain();
+}
+
+void ChooseFolderOf(TMainForm& window, FolderChoice choice) {
+  app::Session& session = window.Session();
+  ChooseFolder(choice, session.Settings(), session.Store().ProgramFolder().string(),
+               window.Prompts(), PickerAsker(&window));
+}
+
+}  // namespace
+
+TMainForm::DialogCommands MakeDialogCommands() {
+  TMainForm::DialogCommands commands;
+  commands.DataPull = OpenDataPull;
+  commands.Settings = OpenSettings;
+  commands.TimeSeriesFolder = [](TMainForm& w) { ChooseFolderOf(w, FolderChoice::kTimeSeries); };
+  commands.PluginFolder = [](TMainForm& w) { ChooseFolderOf(w, FolderChoice::kVelkTohyo2); };
+  commands.Version = [](TMainForm& w) { VersionBox(&w).exec(); };
+  commands.Manual = [](TMainForm& w) {
+    app::Session& session = w.Session();
+    OpenManual(session.Store().ProgramFolder(), DocumentViewer(), session.TheLauncher(),
+               w.Prompts());
+  };
+  return commands;
+}
+
+}  // namespace ui

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "main_form.h"
+
+namespace ui {
+
+/// The dialogs the main window opens from its menus and tool bar.
+TMainForm::DialogCommands MakeDialogCommands();
+
+}  // namespace ui

@@ -1,0 +1,118 @@
+#include "command_table.h"
+
+#include "commands.h"
+
+namespace cli {
+namespace {
+
+// The commands in the order help lists them. Later commands append their row here; the
+// help, the usage lines and docs/cli.md follow.
+// clang-format off
+const Command kCommands[] = {
+  {"feed", RunFeed, true,
+   "writes a sample feed to pull from",
+   "feed --out FEED --from DATE --days N [--seed S] [--today]",
+   "Writes a sample feed into the folder FEED: the stored data of N calendar days from\n"
+   "DATE on (race days are Saturdays and Sundays), the real-time data and the\n"
+   "time-series companion's folder. `pull` reads it like the data service.",
+   "  --out FEED      the folder to write (made when missing)\n"
+   "  --from DATE     the first day, yyyymmdd (20240518)\n"
+   "  --days N        how many calendar days, 1 to 3660\n"
+   "  --seed S        a whole number; the same seed writes the same feed (default 1)\n"
+   "  --today         the last day is today: its odds and results come out during the day",
+   "quorvane-cli feed --out ~/quorvane/feed --from 20240401 --days 60",
+   "A summary line on standard error (race days, races, files, size)."},
+
+  {"pull", RunPull, true,
+   "the data pull: files the feed's race days into DIR/Data",
+   "pull [--from \"yyyy/mm/dd hh:nn:ss\"] [--final-odds] [--feed FEED]",
+   "The data pull (\"ＪＶデータ取込\"): the stored data of the feed newer than the start\n"
+   "moment is downloaded and filed into DIR/Data (race details, runners, payouts, and\n"
+   "with --final-odds the odds of every bet type). Makes DIR when it is missing.",
+   "  --feed FEED     the feed folder (default DIR/feed; `feed` writes one)\n"
+   "  --from MOMENT   start moment \"yyyy/mm/dd hh:nn:ss\" (default: the last pull,\n"
+   "                  JvDataGet/LastTime in Quorvane.ini, else a week back)\n"
+   "  --final-odds    also file the odds of every bet type (the morning odds the\n"
+   "                  race view reads)",
+   "quorvane-cli --home ~/quorvane pull --final-odds --from \"2024/04/01 00:00:00\"",
+   "Status lines and two progress bars on standard error; the last line counts the\n"
+   "records filed and dropped."},
+
+  {"days", RunDays, false,
+   "lists the stored race days, newest first",
+   "days",
+   "The date list: every stored race day, newest first, one DayPrefix a line.",
+   "  (no options)",
+   "quorvane-cli --home ~/quorvane days",
+   "The days on standard output; when none is stored, how to fill the store on\n"
+   "standard error."},
+
+  {"day", RunDay, false,
+   "a day's races with their slots and marks",
+   "day --day D [--json]",
+   "Loads day D as choosing it in the date list does, and lists its races: the slot,\n"
+   "the race-list item and the marks of each race (targets for 馬連, 馬単,\n"
+   "３連複・３連単 and Logic B, the average odds of the three favourites, the 馬連\n"
+   "favourite's odds and the day-wide rank).",
+   "  --day D         the race day (see DATES)\n"
+   "  --json          the race list and every race's marks as JSON",
+   "quorvane-cli --home ~/quorvane day --day latest",
+   "A table on standard output, headed by the logic, mode and amount in force;\n"
+   "with --json one JSON object."},
+
+  {"race", RunRace, false,
+   "one race: header, marks, runners and the four bet tables",
+   "race --day D --slot N [--logic A|B|none] [--mode 0|1] [--amount YEN]\n"
+   "     [--exclude TYPE:ROW]... [--json]",
+   "Loads day D, shows race N and makes its bets with the chosen rule book: the\n"
+   "header lines, the marks, the runner grid and the four bet tables with their\n"
+   "stakes, returns and results. The choices are made as a user makes them, in this\n"
+   "order: logic and mode before the day is loaded (both are kept in Quorvane.ini and\n"
+   "hold for later runs, as in the window), then the race is shown, then the amount\n"
+   "is typed into the stake field, then the rows are excluded in the order given.",
+   "  --day D         the race day (see DATES)\n"
+   "  --slot N        the race: item N of the race list, counted from 0 (see `day`)\n"
+   "  --logic L       A (Logic A), B (Logic B) or none (no bets made)\n"
+   "  --mode M        the stake split: 0 = 均等 (equal), 1 = 比例 (by odds)\n"
+   "  --amount YEN    the amount for each bet table, 0 to 999999; below 100 nothing\n"
+   "                  is reallocated (the tables keep the stakes they have)\n"
+   "  --exclude T:R   marks bet row R (from 1, the No. column) of table T with 消, or\n"
+   "                  takes the mark off again; repeat it for more rows\n"
+   "  --json          the whole screen as JSON instead of the text view",
+   "quorvane-cli --home ~/quorvane race --day 2024-05-18 --slot 10 --amount 5000 --exclude UR:2",
+   "The text view on standard output: logic, mode and amount, the header, the marks,\n"
+   "the runner grid and each table; with --json one JSON object."},
+
+  {"vote", RunVote, false,
+   "hands one bet table of a race to the voting plug-in",
+   "vote --day D --slot N --type TYPE [--logic A|B|none] [--mode 0|1]\n"
+   "     [--amount YEN] [--exclude TYPE:ROW]... [--yes]",
+   "Hands the bets of one table of race N to the voting plug-in (\"Velk2投票\"): the\n"
+   "table is made exactly as `race` makes it with the same choices, then its bets\n"
+   "that are not marked 消 are written to PLUGIN/kaime/yymmdd.csv and the plug-in is\n"
+   "started with that file. PLUGIN is the folder of the plug-in, set in DIR/Quorvane.ini:\n"
+   "    [Dir]\n"
+   "    VelkTohyo2=/path/to/plugin\n"
+   "The folder must hold a kaime/ folder and the program VelkTohyoPlugIn2.exe.",
+   "  --type TYPE     the table to hand over: UR, UT, SRF or SRT (see BET TYPES)\n"
+   "  --yes           answer the question Yes; without it the question is asked when\n"
+   "                  standard input is a terminal (y/n) and answered No otherwise\n"
+   "  --day, --slot, --logic, --mode, --amount, --exclude: as for `race`",
+   "quorvane-cli --home ~/quorvane vote --day 20240518 --slot 10 --type UR --amount 5000 --exclude UR:2",
+   "The choices and the question on standard error. Answered No, nothing is written\n"
+   "and the status is 0."},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& command : kCommands) {
+    if (name == command.name) return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace cli
