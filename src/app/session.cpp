@@ -95,6 +95,9 @@ Session::Session(platform::UserPrompts& prompts, platform::Clock& clock, jvlink:
       settings_(store_.ProgramFolder() / "Quorvane.ini"),
       day_(std::make_unique<store::RaceDay>()) {
   Hooks.ShowRace = [this] { ShowRace(*this); };
+  settings_.SetBadValueReport([this](const std::string& message) {
+    store_.TryAppendErrorLog(message);
+  });
 }
 
 Session::~Session() = default;
@@ -102,7 +105,16 @@ Session::~Session() = default;
 void Session::Start() {
   LookUpCompanionFolders(settings_, companions_);
   store_.PrepareFolders();
-  store_.StartErrorLog();
+  static const std::string kLogWarning = codes::Sj("警告：エラーログに書き込めません（");
+  static const std::string kLogWarningEnd = codes::Sj("）");
+  try {
+    store_.StartErrorLog();
+    error_log_started_ = true;
+  } catch (const codes::InputError& e) {
+    // A full disk must not keep the user from reading the days already stored.
+    error_log_started_ = false;
+    prompts_.SetStatus(kStatusLine, kLogWarning + DialogText(e.what()) + kLogWarningEnd);
+  }
   BuildDateList();
 }
 
@@ -128,6 +140,13 @@ LoadResult Session::LoadRaceDay() {
   } catch (const codes::InputError& e) {
     ReportFailure(e);
     return LoadResult::kRejected;
+  }
+
+  if (staged) {
+    // Records that name no race of the day were left out; the log says which.
+    for (const std::string& message : staged->records.races.dropped) {
+      store_.TryAppendErrorLog(message);
+    }
   }
 
   HideDay();

@@ -76,10 +76,17 @@ class Session {
   Session& operator=(const Session&) = delete;
   ~Session();
 
+  /// The main window's status line (UserPrompts::SetStatus).
+  static constexpr const char* kStatusLine = "StatusLine";
+
   /// What the main window prepares before it is shown: the companion folders looked up,
   /// the Data, CHG and Kaime folders created, the error log trimmed with its two start
-  /// lines added, the date list built. InputError when a folder cannot be created.
+  /// lines added, the date list built. InputError when a folder cannot be created. An
+  /// error log that cannot be written (a full disk) is a warning on the status line, not
+  /// a stop: reading the stored days needs no log (ErrorLogStarted is then false).
   void Start();
+  /// Whether Start could write the error log; steps that write the store need it.
+  bool ErrorLogStarted() const { return error_log_started_; }
 
   /// Fills `DateCombo` with the days of the data folder, newest first; the chosen text
   /// is cleared.
@@ -137,6 +144,7 @@ class Session {
   store::RecordStore store_;
   app::Settings settings_;
   std::unique_ptr<store::RaceDay> day_;
+  bool error_log_started_ = false;
 };
 
 }  // namespace app

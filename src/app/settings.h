@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/ini_file.h"
@@ -19,13 +20,21 @@ struct WindowPlacement {
 /// reader's default. Each read goes to the settings file at the moment of use and
 /// each write rewrites it at once; nothing is held here but the file's name.
 /// Texts are Shift-JIS.
+///
+/// A number or time outside the range its control in the settings dialog allows (for
+/// keys without a control: the range their users can live with) reads as the key's
+/// default, and the bad value is reported (the Session writes it to the error log).
 class Settings : public jvlink::PullStartSetting {
  public:
+  /// Receives "設定値が範囲外のため既定値を使います：[Section]Key=value（lo～hi、既定値d）".
+  using BadValueReport = std::function<void(const std::string& message)>;
+
   /// The desktop program's file is IniFileForExecutable(its path); the CLI's is
   /// Quorvane.ini in the program folder.
   explicit Settings(std::filesystem::path ini_file) : ini_(std::move(ini_file)) {}
 
   const std::filesystem::path& File() const { return ini_.File(); }
+  void SetBadValueReport(BadValueReport report) { report_ = std::move(report); }
   IniFile& Ini() { return ini_; }
   const IniFile& Ini() const { return ini_; }
 
@@ -92,6 +101,7 @@ class Settings : public jvlink::PullStartSetting {
 
  private:
   IniFile ini_;
+  BadValueReport report_;
 };
 
 }  // namespace app

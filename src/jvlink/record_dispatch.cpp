@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "codes/code_tables.h"
 #include "codes/course_text.h"
@@ -14,6 +15,7 @@
 #include "codes/record_field.h"
 #include "store/record_lengths.h"
 #include "store/record_lines.h"
+#include "store/record_names.h"
 
 namespace jvlink {
 namespace {
@@ -125,23 +127,24 @@ bool LooksLikeRecordId(std::string_view id) {
          });
 }
 
-bool IsCalendarDate(std::string_view yyyymmdd) {
-  if (yyyymmdd.size() != 8 || !codes::IsAllDigits(yyyymmdd)) return false;
-  return Between(codes::FieldInt(yyyymmdd, 5, 2), 1, 12) &&
-         Between(codes::FieldInt(yyyymmdd, 7, 2), 1, 31);
+// A record of the wrong length or without its CR LF is bad input, never filed.
+bool WellFormed(std::string_view record, const KindRule& kind) {
+  return record.size() == static_cast<std::size_t>(kind.length) &&
+         record.substr(record.size() - 2) == "\r\n";
 }
 
-// A record that would not make a sound file name or slot is bad input, never filed.
-bool WellFormed(std::string_view record, const KindRule& kind) {
-  if (record.size() != static_cast<std::size_t>(kind.length)) return false;
-  if (record.substr(record.size() - 2) != "\r\n") return false;
-  if (!IsCalendarDate(codes::Field(record, header_layout::kDate))) return false;
-  if (kind.filing == Filing::kRunnerSlot) {
-    return codes::IsAllDigits(codes::Field(record, header_layout::kRaceNumber)) &&
-           codes::IsAllDigits(codes::Field(record, se_layout::kHorseNumber)) &&
-           !codes::IsBlank(codes::CourseText(codes::Field(record, header_layout::kCourse)));
+// A record whose RaceKey would not make a sound file name or slot is dropped with a
+// line in the error log. The date and racecourse are checked before the kind's
+// conditions (the date filter reads the date); race and horse numbers after them, so
+// that a race 00 or a horse 19 stays a record the pull leaves, as before.
+bool KeySound(std::string_view record, const KindRule& kind, store::KeyCheck check,
+              store::RecordStore& store) {
+  if (check != store::KeyCheck::kDayAndVenue && kind.filing == Filing::kRunnerSlot) {
+    check = store::KeyCheck::kRunner;
   }
-  return true;
+  std::optional<std::string> fault = store::RaceKeyFault(record, check);
+  if (fault) store.LogBadRecord(record, *fault);
+  return !fault;
 }
 
 bool MeetsConditions(std::string_view record, const KindRule& kind, const PullFilter& filter) {
@@ -207,7 +210,9 @@ DispatchResult DispatchRecord(std::string_view record, std::string_view filename
     return {LooksLikeRecordId(id) ? RecordFate::kSkipped : RecordFate::kBad, {}};
   }
   if (!WellFormed(record, *kind)) return {RecordFate::kBad, {}};
+  if (!KeySound(record, *kind, store::KeyCheck::kDayAndVenue, store)) return {RecordFate::kBad, {}};
   if (!MeetsConditions(record, *kind, filter)) return {RecordFate::kSkipped, {}};
+  if (!KeySound(record, *kind, store::KeyCheck::kRace, store)) return {RecordFate::kBad, {}};
   if (!File(record, *kind, store, files)) return {RecordFate::kSkipped, {}};
   return {RecordFate::kFiled, Label(record, filename, index)};
 }
@@ -217,8 +222,16 @@ std::string PullSummaryText(const PullCounts& counts) {
   static const std::string kDropped = codes::Sj("件、破棄件数:");
   static const std::string kBad = codes::Sj("件（うち不正なレコード:");
   static const std::string kEnd = codes::Sj("件）");
-  return kFiled + std::to_string(counts.filed) + kDropped + std::to_string(counts.Dropped()) +
-         kBad + std::to_string(counts.bad) + kEnd;
+  static const std::string kRepaired = codes::Sj("、修復したファイル:");
+  static const std::string kLines = codes::Sj("件（破棄した行:");
+  static const std::string kLinesEnd = codes::Sj("行）");
+  std::string text = kFiled + std::to_string(counts.filed) + kDropped +
+                     std::to_string(counts.Dropped()) + kBad + std::to_string(counts.bad) + kEnd;
+  if (counts.repaired_files > 0) {
+    text += kRepaired + std::to_string(counts.repaired_files) + kLines +
+            std::to_string(counts.dropped_lines) + kLinesEnd;
+  }
+  return text;
 }
 
 }  // namespace jvlink

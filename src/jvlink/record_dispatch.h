@@ -35,6 +35,9 @@ struct PullCounts {
   long long filed = 0;
   long long skipped = 0;
   long long bad = 0;
+  /// Record files found damaged when the pull merged into them, and their lines dropped.
+  long long repaired_files = 0;
+  long long dropped_lines = 0;
   long long Dropped() const { return skipped + bad; }
   void Count(RecordFate fate);
 };
@@ -48,7 +51,8 @@ DispatchResult DispatchRecord(std::string_view record, std::string_view filename
                               store::LineFiles& files);
 
 /// "取込件数:" filed "件、破棄件数:" dropped "件（うち不正なレコード:" bad "件）", Shift-JIS:
-/// the line that follows the pull's own status texts.
+/// the line that follows the pull's own status texts; when files were mended, followed
+/// by "、修復したファイル:" files "件（破棄した行:" lines "行）".
 std::string PullSummaryText(const PullCounts& counts);
 
 }  // namespace jvlink

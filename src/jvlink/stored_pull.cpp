@@ -169,8 +169,10 @@ void StoredPull::ReadLoop() {
   phase_ = Phase::kReading;
   counts_ = PullCounts{};
   files_read_ = 0;
+  // Every file the pull merges into is checked as it is first loaded.
+  repairing_ = std::make_unique<store::RepairingLineFiles>(store_.Disk(), store_);
   if (writing_ == PullWriting::kBatched) {
-    write_back_ = std::make_unique<WriteBackLineFiles>(store_.Disk());
+    write_back_ = std::make_unique<WriteBackLineFiles>(*repairing_);
   }
   Status(kReading + Number(read_count_) + ")");
   prompts_.SetProgress(kReadBar, 0, read_count_);
@@ -187,12 +189,12 @@ void StoredPull::ReadLoop() {
       FlushFiles();
     } catch (...) {  // the first failure is the one reported
     }
-    write_back_.reset();
+    CountRepairs();
     phase_ = Phase::kIdle;
     CloseStep();
     throw;
   }
-  write_back_.reset();
+  CountRepairs();
   Status(PullSummaryText(counts_));
   phase_ = Phase::kIdle;
 }
@@ -227,9 +229,18 @@ bool StoredPull::ReadStep(std::string& buff, std::string& filename) {
   }
 }
 
+void StoredPull::CountRepairs() {
+  write_back_.reset();
+  if (repairing_) {
+    counts_.repaired_files = repairing_->RepairedFiles();
+    counts_.dropped_lines = repairing_->DroppedLines();
+  }
+  repairing_.reset();
+}
+
 void StoredPull::FileRecord(const std::string& record, const std::string& filename) {
   store::LineFiles& files =
-      write_back_ ? static_cast<store::LineFiles&>(*write_back_) : store_.Disk();
+      write_back_ ? static_cast<store::LineFiles&>(*write_back_) : *repairing_;
   DispatchResult result = DispatchRecord(record, filename, filter_, store_, files);
   counts_.Count(result.fate);
   if (result.fate == RecordFate::kFiled) prompts_.SetStatus(kRecordLabel, result.label);

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/user_prompts.h"
 #include "store/record_store.h"
+#include "store/repairing_line_files.h"
 
 namespace jvlink {
 
@@ -75,7 +76,7 @@ class StoredPull {
 
   Phase phase() const { return phase_; }
   Outcome outcome() const { return outcome_; }
-  /// The records of the last read loop.
+  /// The records of the last read loop, and the files it found damaged and mended.
   const PullCounts& Counts() const { return counts_; }
   int ReadCount() const { return read_count_; }
   int DownloadCount() const { return download_count_; }
@@ -90,6 +91,7 @@ class StoredPull {
   void ReachEnd();
   void FileRecord(const std::string& record, const std::string& filename);
   void FlushFiles();
+  void CountRepairs();
   void ReadAndClose();
   void CloseStep();
   void DownloadStatus(int done);
@@ -100,6 +102,7 @@ class StoredPull {
   const platform::Clock& clock_;
   store::RecordStore& store_;
   PullWriting writing_;
+  std::unique_ptr<store::RepairingLineFiles> repairing_;
   std::unique_ptr<WriteBackLineFiles> write_back_;
   std::function<void()> on_closed_;
 

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <exception>
+#include <set>
 #include <utility>
+
+#include "store/day_prefix.h"
 
 namespace jvlink {
 namespace {
@@ -81,15 +84,26 @@ void WriteBackLineFiles::Flush() {
   for (auto& [name, held] : held_) {
     if (held.changed) changed.push_back(&held);
   }
-  std::sort(changed.begin(), changed.end(),
-            [](const Held* a, const Held* b) { return a->path < b->path; });
+  // Each day's ".jvRA" file after every other file, so that the date list never shows
+  // a day whose runners, payouts or odds are not yet on disk.
+  std::sort(changed.begin(), changed.end(), [](const Held* a, const Held* b) {
+    const bool a_last = store::IsDayListFile(a->path);
+    const bool b_last = store::IsDayListFile(b->path);
+    return a_last != b_last ? b_last : a->path < b->path;
+  });
   std::exception_ptr first_failure;
+  std::set<std::string> failed_days;
   for (Held* held : changed) {
+    const std::string day = store::DayPrefixOfFileName(held->path).value_or("");
+    // A day whose other files did not all reach the disk is not listed yet: its
+    // ".jvRA" file stays changed here, and the failure is raised.
+    if (store::IsDayListFile(held->path) && failed_days.count(day) > 0) continue;
     try {
       backing_.Save(held->path, *held->lines);
       held->changed = false;
     } catch (...) {
       if (!first_failure) first_failure = std::current_exception();
+      failed_days.insert(day);
     }
   }
   if (first_failure) std::rethrow_exception(first_failure);

@@ -36,9 +36,11 @@ class WriteBackLineFiles : public store::LineFiles {
   /// Changes the held lines in place: no copy, no read or write of the file.
   bool Edit(const std::filesystem::path& file, const LinesEdit& change) override;
 
-  /// Writes every changed file through the backing, in name order, and keeps the
-  /// lines held. A file that cannot be written does not stop the others; the first
-  /// failure is raised after all were tried, and the files that failed stay changed.
+  /// Writes every changed file through the backing, in name order but each ".jvRA"
+  /// file after all others, and keeps the lines held. A file that cannot be written
+  /// does not stop the others, except that the ".jvRA" file of its day is then not
+  /// written (the day stays out of the date list); the first failure is raised after
+  /// all were tried, and the files not written stay changed.
   void Flush();
 
   /// Files changed since the last flush.

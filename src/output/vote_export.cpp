@@ -1,6 +1,7 @@
 #include "output/vote_export.h"
 
 #include <cstdio>
+#include <optional>
 #include <system_error>
 
 #include "codes/cell_format.h"
@@ -9,6 +10,7 @@
 #include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 #include "store/line_files.h"
+#include "store/record_names.h"
 
 namespace output {
 namespace {
@@ -142,14 +144,18 @@ std::string VoteCsv(const store::RaRecord& ra, const bets::BetTable& table) {
   return csv;
 }
 
-std::string VoteFileName(const store::RaRecord& ra) {
-  return std::string(ra.Field(codes::ra_layout::kYearTwoDigits)) +
-         std::string(ra.Field(codes::ra_layout::kMonthDay)) + ".csv";
+std::string VoteFileName(std::string_view day_prefix) {
+  std::optional<std::string> day = store::VoteFileDay(day_prefix);
+  if (!day) {
+    throw codes::InputError("\"" + codes::SjisToUtf8Lenient(day_prefix) +
+                            "\" is not a race day; no vote file is named after it");
+  }
+  return *day + ".csv";
 }
 
 std::filesystem::path VoteFilePath(const std::string& plugin_folder_sjis,
-                                   const store::RaRecord& ra) {
-  return PluginFolderPath(plugin_folder_sjis) / "kaime" / VoteFileName(ra);
+                                   std::string_view day_prefix) {
+  return PluginFolderPath(plugin_folder_sjis) / "kaime" / VoteFileName(day_prefix);
 }
 
 bool ChangeProcessFolder(const std::filesystem::path& folder) {
@@ -183,7 +189,7 @@ VoteResult VoteExport(const VoteSource& source, codes::BetType type,
   if (!prompts.Confirm(Question(source.race_items[static_cast<size_t>(item)], type))) {
     return VoteResult::kDeclined;
   }
-  const std::filesystem::path csv_file = VoteFilePath(source.plugin_folder, ra);
+  const std::filesystem::path csv_file = VoteFilePath(source.plugin_folder, source.chosen_day);
   store::WriteFileAtomically(csv_file, csv);
   return Launch(source, csv_file, change_folder);
 }

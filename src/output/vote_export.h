@@ -40,8 +40,10 @@ bool HasVoteCells(const bets::BetTable& table, int row);
 /// table row order (empty when every such row is excluded).
 std::string VoteCsv(const store::RaRecord& ra, const bets::BetTable& table);
 
-/// The file's name: yymmdd of the race's date + ".csv" ("250105.csv").
-std::string VoteFileName(const store::RaRecord& ra);
+/// The file's name: yymmdd of the race day + ".csv" ("250105.csv"). The day is the
+/// chosen DayPrefix, checked to be a real date, never the record's raw bytes; a text
+/// that is not one raises InputError.
+std::string VoteFileName(std::string_view day_prefix);
 
 /// How an export ended.
 enum class VoteResult {
@@ -82,8 +84,8 @@ struct VoteSource {
 VoteResult VoteExport(const VoteSource& source, codes::BetType type,
                       const ChangeFolder& change_folder = ChangeProcessFolder);
 
-/// The path of the file an export of the race writes: plug-in folder/kaime/name.
+/// The path of the file an export of the race day writes: plug-in folder/kaime/name.
 std::filesystem::path VoteFilePath(const std::string& plugin_folder_sjis,
-                                   const store::RaRecord& ra);
+                                   std::string_view day_prefix);
 
 }  // namespace output

@@ -4,6 +4,7 @@
 #include "codes/errors.h"
 #include "codes/layouts/header_layout.h"
 #include "codes/record_field.h"
+#include "store/record_names.h"
 
 namespace store {
 namespace {
@@ -22,7 +23,7 @@ const DateMarks& Marks() {
 }  // namespace
 
 std::optional<std::string> DayPrefixOfDate(std::string_view yyyymmdd) {
-  if (yyyymmdd.size() != 8 || !codes::IsAllDigits(yyyymmdd)) return std::nullopt;
+  if (!IsRaceDate(yyyymmdd)) return std::nullopt;
   const DateMarks& m = Marks();
   std::string prefix;
   prefix.reserve(kDayPrefixLength);
@@ -39,9 +40,30 @@ std::optional<std::string> DayPrefixOfRecord(std::string_view record) {
 bool IsDayPrefix(std::string_view text) {
   if (text.size() != kDayPrefixLength) return false;
   const DateMarks& m = Marks();
-  return codes::IsAllDigits(text.substr(0, 4)) && text.substr(4, 2) == m.year &&
-         codes::IsAllDigits(text.substr(6, 2)) && text.substr(8, 2) == m.month &&
-         codes::IsAllDigits(text.substr(10, 2)) && text.substr(12, 2) == m.day;
+  if (text.substr(4, 2) != m.year || text.substr(8, 2) != m.month ||
+      text.substr(12, 2) != m.day) {
+    return false;
+  }
+  std::string date;
+  date.append(text.substr(0, 4)).append(text.substr(6, 2)).append(text.substr(10, 2));
+  return IsRaceDate(date);
+}
+
+std::optional<std::string> DayPrefixOfFileName(const std::filesystem::path& file) {
+  std::string name;
+  try {
+    name = codes::Utf8ToSjis(file.filename().string());
+  } catch (const codes::InputError&) {
+    return std::nullopt;
+  }
+  if (name.size() < kDayPrefixLength || !IsDayPrefix(name.substr(0, kDayPrefixLength))) {
+    return std::nullopt;
+  }
+  return name.substr(0, kDayPrefixLength);
+}
+
+bool IsDayListFile(const std::filesystem::path& file) {
+  return file.extension() == ".jvRA" && DayPrefixOfFileName(file).has_value();
 }
 
 std::string DateOfDayPrefix(std::string_view day_prefix) {

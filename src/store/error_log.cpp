@@ -18,6 +18,14 @@ std::string ErrorLogLine(const platform::LocalTime& now, std::string_view messag
   return line;
 }
 
+std::string PrintableRecordBytes(std::string_view bytes) {
+  std::string out(bytes);
+  for (char& c : out) {
+    if (c < 0x20 || c > 0x7e) c = '?';
+  }
+  return out;
+}
+
 void StartErrorLogLines(std::vector<std::string>& lines, const platform::LocalTime& now,
                         std::string_view program_folder_text) {
   static const std::string kStart = codes::Sj("ソフト起動：");

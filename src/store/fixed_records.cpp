@@ -7,12 +7,16 @@ namespace store {
 
 std::optional<std::vector<std::string>> ReadFixedRecords(const std::filesystem::path& file,
                                                          int record_length) {
+  std::optional<std::string> bytes = ReadWholeFile(file);
+  if (!bytes) return std::nullopt;
+  return ParseFixedRecords(*bytes, record_length, PathText(file));
+}
+
+std::vector<std::string> ParseFixedRecords(std::string_view text, int record_length,
+                                           const std::string& file) {
   if (record_length < 3) {
     throw codes::LogicError("record length " + std::to_string(record_length) + " is too short");
   }
-  std::optional<std::string> bytes = ReadWholeFile(file);
-  if (!bytes) return std::nullopt;
-  const std::string_view text = *bytes;
   const size_t length = static_cast<size_t>(record_length);
   std::vector<std::string> records;
   records.reserve(text.size() / length);
@@ -22,7 +26,7 @@ std::optional<std::vector<std::string>> ReadFixedRecords(const std::filesystem::
       pos += 2;
       continue;
     }
-    const std::string where = PathText(file) + ": record " + std::to_string(records.size() + 1) +
+    const std::string where = file + ": record " + std::to_string(records.size() + 1) +
                               " at byte " + std::to_string(pos);
     if (text.size() - pos < length) {
       throw codes::InputError(where + ": the file ends inside the record (" +

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -14,5 +15,9 @@ namespace store {
 /// it ends inside a record or a record is not followed by CR LF at its length.
 std::optional<std::vector<std::string>> ReadFixedRecords(const std::filesystem::path& file,
                                                          int record_length);
+
+/// The same for the bytes of such a file; `where` names the file in messages.
+std::vector<std::string> ParseFixedRecords(std::string_view text, int record_length,
+                                           const std::string& where);
 
 }  // namespace store

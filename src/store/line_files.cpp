@@ -95,6 +95,7 @@ std::optional<std::vector<std::string>> DiskLineFiles::Load(const std::filesyste
 }
 
 void DiskLineFiles::Save(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+  if (save_fault_) save_fault_(file);
   WriteFileAtomically(file, JoinLines(lines));
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace store {
@@ -39,6 +40,15 @@ class DiskLineFiles : public LineFiles {
   std::optional<std::vector<std::string>> Load(const std::filesystem::path& file) override;
   void Save(const std::filesystem::path& file, const std::vector<std::string>& lines) override;
   bool Exists(const std::filesystem::path& file) override;
+
+  /// Fault injection: called with the target before every save; when it throws, the
+  /// save fails there as a full disk or a killed program would stop it, and the file
+  /// keeps its old content. Tests of interrupted writes set it; empty by default.
+  using SaveFault = std::function<void(const std::filesystem::path& file)>;
+  void SetSaveFault(SaveFault fault) { save_fault_ = std::move(fault); }
+
+ private:
+  SaveFault save_fault_;
 };
 
 /// Lines of a text: each ends at LF, a CR before the LF is dropped; a last line

@@ -4,10 +4,14 @@
 #include <string_view>
 
 #include "codes/course_text.h"
+#include "codes/cp932.h"
 #include "codes/errors.h"
 #include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
+#include "store/day_prefix.h"
 #include "store/day_venues.h"
+#include "store/error_log.h"
+#include "store/record_names.h"
 #include "store/fixed_records.h"
 #include "store/line_files.h"
 
@@ -106,6 +110,27 @@ Records RunnersOfRace(const std::filesystem::path& day_file, std::string_view ra
   return runners;
 }
 
+// Why an RA record is no race of the day `date` (yyyymmdd); nullopt for a sound one.
+std::optional<std::string> RaceOfDayFault(std::string_view ra, const std::string& date) {
+  if (std::optional<std::string> fault = RaceKeyFault(ra)) return fault;
+  if (codes::Field(ra, 12, 8) != date) return codes::Sj("別の日のレコード");
+  return std::nullopt;
+}
+
+std::string DroppedMessage(const std::filesystem::path& day_file, std::string_view ra,
+                           const std::string& why) {
+  static const std::string kDropped = codes::Sj("日の読込みでレコードを飛ばしました（");
+  static const std::string kClose = codes::Sj("）：");
+  std::string name;
+  try {
+    name = codes::Utf8ToSjis(day_file.filename().string());
+  } catch (const codes::InputError&) {
+    name = "?";
+  }
+  return kDropped + why + kClose + name + " " + PrintableRecordBytes(codes::Field(ra, 1, 2)) +
+         " " + PrintableRecordBytes(codes::Field(ra, 12, 16));
+}
+
 }  // namespace
 
 std::optional<RacePassRecords> ReadRacePassRecords(const RecordStore& store,
@@ -117,8 +142,16 @@ std::optional<RacePassRecords> ReadRacePassRecords(const RecordStore& store,
 
   RacePassRecords result;
   RunnerFiles runner_files(store, day_prefix);
+  const std::string date = DateOfDayPrefix(day_prefix);
   for (std::string& ra : *ra_records) {
-    if (skip_blank_year && codes::IsBlank(codes::Field(ra, ra_layout::kYear))) continue;
+    const bool blank_year = codes::IsBlank(codes::Field(ra, ra_layout::kYear));
+    if (skip_blank_year && blank_year) continue;
+    if (!blank_year) {
+      if (std::optional<std::string> fault = RaceOfDayFault(ra, date)) {
+        result.dropped.push_back(DroppedMessage(day_file, ra, *fault));
+        continue;
+      }
+    }
     CheckRaceCount(day_file, result.races.size() + 1);
     Records runners = RunnersOfRace(day_file, ra, runner_files);
     result.races.push_back({std::move(ra), std::move(runners)});

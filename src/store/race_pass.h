@@ -19,11 +19,17 @@ struct RacePassRecords {
     std::vector<std::string> runners;  ///< runner k = horse number k + 1; empty without a runner file
   };
   std::vector<Race> races;  ///< race i goes to RaceSlot i
+  /// RA records left out because their RaceKey names no race of this day (a date that
+  /// is no real date or another day, a racecourse not in the table, a race number
+  /// outside 01..12): one error-log message each, Shift-JIS.
+  std::vector<std::string> dropped;
 };
 
 /// Reads the day's ".jvRA" file and, once per racecourse, its ".jvSEr" runner file.
 /// Race i of the result is the i-th RA record of the file; with `skip_blank_year`
-/// records whose year (positions 12-15) is blank are left out and take no slot.
+/// records whose year (positions 12-15) is blank are left out and take no slot. Records
+/// whose RaceKey names no race of the day are left out too (`dropped`): none of their
+/// fields becomes a path or a racecourse of the day.
 /// For a race with a runner file, runner k is record (r - 1) * 18 + k of that file,
 /// r = race number (RA 26-27), k = 0 .. registered runners (RA 882-883) - 1.
 /// nullopt when the day file does not exist. InputError naming the file when a file

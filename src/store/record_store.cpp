@@ -12,6 +12,7 @@
 #include "codes/record_field.h"
 #include "store/day_prefix.h"
 #include "store/error_log.h"
+#include "store/record_names.h"
 
 namespace store {
 namespace {
@@ -75,16 +76,6 @@ std::string DayPrefixNamePart(std::string_view day_prefix) {
   return codes::SjisToUtf8(day_prefix);
 }
 
-// Record bytes shown in the log: anything outside printable ASCII becomes '?',
-// so a garbled record cannot break the log's lines or its encoding.
-std::string Printable(std::string_view bytes) {
-  std::string out(bytes);
-  for (char& c : out) {
-    if (c < 0x20 || c > 0x7e) c = '?';
-  }
-  return out;
-}
-
 }  // namespace
 
 RecordStore::RecordStore(const std::filesystem::path& program_folder, const platform::Clock& clock)
@@ -136,36 +127,27 @@ std::string RecordStore::NewFileTime(std::string_view day_prefix) {
 
 std::optional<std::filesystem::path> RecordStore::DayFileOf(std::string_view record,
                                                             std::string_view suffix) {
-  std::optional<std::string> day = DayPrefixOfRecord(record);
-  if (!day) {
-    LogDroppedRecord(record, codes::Sj("日付が数字でない"));
+  if (std::optional<std::string> fault = RaceKeyFault(record)) {
+    LogBadRecord(record, *fault);
     return std::nullopt;
   }
-  return DayFilePath(*day, suffix);
+  return DayFilePath(*DayPrefixOfRecord(record), suffix);
 }
 
 std::optional<std::filesystem::path> RecordStore::RunnerFileOf(std::string_view record) {
-  std::optional<std::string> day = DayPrefixOfRecord(record);
-  if (!day || !codes::IsAllDigits(codes::Field(record, codes::header_layout::kRaceNumber)) ||
-      !codes::IsAllDigits(codes::Field(record, codes::se_layout::kHorseNumber))) {
-    LogDroppedRecord(record, codes::Sj("日付・レース番号・馬番が数字でない"));
+  if (std::optional<std::string> fault = RaceKeyFault(record, KeyCheck::kRunner)) {
+    LogBadRecord(record, *fault);
     return std::nullopt;
   }
-  const std::string venue = codes::CourseText(codes::Field(record, codes::header_layout::kCourse));
-  if (codes::IsBlank(venue)) {
-    LogDroppedRecord(record, codes::Sj("競馬場コードに名前がない"));
-    return std::nullopt;
-  }
-  return RunnerFilePath(*day, venue);
+  return RunnerFilePath(*DayPrefixOfRecord(record), *VenueName(codes::Field(record, codes::header_layout::kCourse)));
 }
 
 std::optional<std::filesystem::path> RecordStore::ChangeFileOf(std::string_view record) {
-  std::optional<std::string> day = DayPrefixOfRecord(record);
-  if (!day) {
-    LogDroppedRecord(record, codes::Sj("日付が数字でない"));
+  if (std::optional<std::string> fault = RaceKeyFault(record)) {
+    LogBadRecord(record, *fault);
     return std::nullopt;
   }
-  return ChangeFilePath(*day);
+  return ChangeFilePath(*DayPrefixOfRecord(record));
 }
 
 bool RecordStore::StoreDayRecord(LineFiles& files, std::string_view record,
@@ -198,12 +180,20 @@ void RecordStore::StartErrorLog() {
   disk_.Save(log, lines);
 }
 
-void RecordStore::LogDroppedRecord(std::string_view record, std::string_view why) {
+bool RecordStore::TryAppendErrorLog(std::string_view message) {
+  try {
+    AppendErrorLog(message);
+    return true;
+  } catch (const codes::InputError&) {
+    return false;
+  }
+}
+
+void RecordStore::LogBadRecord(std::string_view record, std::string_view why) {
   static const std::string kDropped = codes::Sj("ファイル名を作れないレコードを破棄しました（");
   static const std::string kClose = codes::Sj("）：");
-  AppendErrorLog(kDropped + std::string(why) + kClose +
-                 Printable(codes::Field(record, codes::header_layout::kRecordId)) + " " +
-                 Printable(codes::Field(record, codes::header_layout::kRaceKey)));
+  AppendErrorLog(kDropped + std::string(why) + kClose + PrintableRecordBytes(codes::Field(record, codes::header_layout::kRecordId)) +
+                 " " + PrintableRecordBytes(codes::Field(record, codes::header_layout::kRaceKey)));
 }
 
 }  // namespace store

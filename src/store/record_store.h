@@ -22,9 +22,9 @@ namespace store {
 /// folder spelled differently ("DATA", "data", "chg") is taken as the folder; where
 /// none exists "Data", "CHG" and "Kaime" are created.
 ///
-/// Names built from records are checked first: a record whose date, race or horse
-/// number is not digits, or whose racecourse has no name, is dropped with an
-/// error-log line and never becomes a path.
+/// Names built from records are checked first (record_names.h): a record whose date
+/// is no real date, whose racecourse is not in the table or whose race or horse
+/// number is out of range is dropped with an error-log line and never becomes a path.
 class RecordStore {
  public:
   /// `program_folder` is made absolute and held without a trailing separator.
@@ -55,12 +55,12 @@ class RecordStore {
   /// the fourth line of the ".NEW" file when it has exactly five lines, else empty.
   std::string NewFileTime(std::string_view day_prefix);
 
-  /// The day file of a record, or nullopt (logged) when its date is not digits.
+  /// The day file of a record, or nullopt (logged) when its RaceKey names no file.
   std::optional<std::filesystem::path> DayFileOf(std::string_view record, std::string_view suffix);
-  /// The runner file of an SE record, or nullopt (logged) when its date, race or horse
-  /// number is not digits or its racecourse code has no name.
+  /// The runner file of an SE record, or nullopt (logged) when its RaceKey or horse
+  /// number names no slot of a file.
   std::optional<std::filesystem::path> RunnerFileOf(std::string_view record);
-  /// The change file of a TC record, or nullopt (logged) when its date is not digits.
+  /// The change file of a TC record, or nullopt (logged) when its RaceKey names no file.
   std::optional<std::filesystem::path> ChangeFileOf(std::string_view record);
 
   /// UpsertRecordLine into the record's day file; false when dropped.
@@ -73,16 +73,19 @@ class RecordStore {
 
   /// Appends "【エラー】hh:nn:ss：" + message (Shift-JIS) to ErrorLog.txt at once.
   void AppendErrorLog(std::string_view message);
+  /// AppendErrorLog for steps that only read: a log that cannot be written (full disk)
+  /// must not stop them. False when the line could not be written.
+  bool TryAppendErrorLog(std::string_view message);
   /// The start of a run: keeps the newest 100 lines and adds the two start lines.
   void StartErrorLog();
+  /// "ファイル名を作れないレコードを破棄しました（why）：" + id and RaceKey, to the log.
+  void LogBadRecord(std::string_view record, std::string_view why);
 
   /// The files on disk, written at once.
-  LineFiles& Disk() { return disk_; }
+  DiskLineFiles& Disk() { return disk_; }
   const platform::Clock& Clock() const { return clock_; }
 
  private:
-  void LogDroppedRecord(std::string_view record, std::string_view why);
-
   std::filesystem::path program_folder_;
   std::filesystem::path data_folder_;
   std::filesystem::path change_folder_;

@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DispatchFilterTest, ::testing::Values(
   FilterCase{"SeHorse19",          [] { return With(Se(), 29, "19"); },                  false, RecordFate::kSkipped, ""},
   FilterCase{"SeHorse0",           [] { return With(Se(), 29, "00"); },                  false, RecordFate::kSkipped, ""},
   FilterCase{"SeLocal",            [] { return Se('A'); },                               false, RecordFate::kSkipped, ""},
-  FilterCase{"SeRace13",           [] { return With(Se(), 26, "13"); },                  false, RecordFate::kSkipped, ""},
+  FilterCase{"SeRace13",           [] { return With(Se(), 26, "13"); },                  false, RecordFate::kBad,     ""},
   FilterCase{"HrFiled",            [] { return Hr(); },                                  false, RecordFate::kFiled,   "2024年05月18日.jvHR"},
   FilterCase{"HrRaceZero",         [] { return With(Hr(), 26, "00"); },                  false, RecordFate::kSkipped, ""},
   FilterCase{"OddsWithoutOption",  [] { return O1(); },                                  false, RecordFate::kSkipped, ""},

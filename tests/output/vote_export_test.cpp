@@ -72,7 +72,7 @@ TEST(VoteLine, IsTheRaceTheTypeTheStakeAndTheCombinationEachEndedByAComma) {
             "20250105,06,05,UMAFUKU,NORMAL,500,03-11,\r\n");
   EXPECT_EQ(output::VoteLine(Race(), BetType::SRT, "  1200", "12- 1- 2"),
             "20250105,06,05,SANTAN,NORMAL,1200,12-01-02,\r\n");
-  EXPECT_EQ(output::VoteFileName(Race()), "250105.csv");
+  EXPECT_EQ(output::VoteFileName(codes::Sj("2025年01月05日")), "250105.csv");
 }
 
 TEST(VoteCsv, HoldsTheLiveRowsWithStakesInTableOrderWithoutExcludedOnes) {
@@ -258,5 +258,49 @@ const RefusalCase kRefusals[] = {
 
 INSTANTIATE_TEST_SUITE_P(Checks, VoteRefusalTest, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The vote file is named after the chosen day, never after the bytes of the race's
+// record: a record whose date would name a path elsewhere writes no file there.
+struct RecordDate {
+  const char* name;
+  const char* date_bytes;  // RA positions 12-19
+};
+
+class VoteFileNameTest : public VoteExportTest, public ::testing::WithParamInterface<RecordDate> {};
+
+TEST_P(VoteFileNameTest, TheFileIsNamedAfterTheChosenDayOnly) {
+  std::filesystem::remove("/tmp/Z.csv");
+  store::RaRecord ra = Race();
+  std::string text(ra.Text());
+  text.replace(11, 8, GetParam().date_bytes);
+  session_.Day().RaRec[1].Assign(text);
+  prompts_.ScriptAnswers({true});
+  EXPECT_EQ(Export(), VoteResult::kLaunched);
+  EXPECT_TRUE(std::filesystem::exists(CsvFile()));
+  EXPECT_FALSE(std::filesystem::exists("/tmp/Z.csv"));
+  std::vector<std::string> written;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(plugin_)) {
+    if (entry.is_regular_file()) written.push_back(entry.path().string());
+  }
+  EXPECT_EQ(written, std::vector<std::string>{CsvFile().string()});
+}
+
+// clang-format off
+const RecordDate kRecordDates[] = {
+  {"SlashPath", "20/tmp/Z"},
+  {"DotsToTheParent", "20../..x"},
+  {"AnotherDay", "20991231"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Dates, VoteFileNameTest, ::testing::ValuesIn(kRecordDates),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(VoteFileName, RefusesADayThatIsNoRealDate) {
+  for (const char* day : {"2025年02月30日", "20/tmp/Z", "2025年1月05日"}) {
+    EXPECT_THROW(output::VoteFileName(codes::Sj(day)), codes::InputError) << day;
+  }
+  EXPECT_EQ(output::VoteFileName(codes::Sj("2024年02月29日")), "240229.csv");
+}
 
 }  // namespace

@@ -92,6 +92,11 @@ int RunPull(const CliArgs& args) {
   jvlink::FeedJVLink link(feed, link_clock);
   CliSession cli(args, false, &link);
   app::Session& session = cli.session();
+  // Only commands that read go on without an error log; a pull writes the store.
+  if (!session.ErrorLogStarted()) {
+    std::cerr << "quorvane-cli pull: ErrorLog.txt cannot be written; nothing is pulled\n";
+    return 1;
+  }
   if (int r = link.JVInit(kSid); r != 0) {
     cli.prompts().Inform(codes::Sj("JVInitエラー：") + jvlink::ResultMessage("JVInit", r));
   }
