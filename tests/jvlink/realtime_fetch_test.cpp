@@ -179,11 +179,6 @@ TEST_F(RealtimeFetchTest, AReadFailureKeepsTheRecordsReadBeforeIt) {
 }
 
 TEST_F(RealtimeFetchTest, AFileThatCannotBeWrittenEndsTheFetchWithTheStreamClosed) {
-#if defined(__SANITIZE_ADDRESS__)
-  // Under the sanitizers the fetch stops before the second odds file is written; the
-  // difference from the plain build is not yet understood and is left open to find.
-  GTEST_SKIP() << "differs under the address sanitizer: second file not written";
-#endif
   feed_.Realtime("0B30/" + kKey + "/05181000.jvd",
                  {Record("O1", store::kO1Length), Record("O2", store::kO2Length)});
   // A folder where the win-odds file belongs: it cannot be written.
@@ -192,8 +187,9 @@ TEST_F(RealtimeFetchTest, AFileThatCannotBeWrittenEndsTheFetchWithTheStreamClose
   EXPECT_EQ(report.outcome, FetchOutcome::kFailed);
   EXPECT_NE(report.error.find("jvO1a"), std::string::npos);
   EXPECT_EQ(NewLogLines().size(), 1u);
-  // The other file of the fetch was written; the stream is free for the next fetch.
-  EXPECT_EQ(Data("2024年05月18日.jvO2a")->size(), 1u);
+  // The fetch ends at the record it cannot file, so the record after it is never read;
+  // the stream is free for the next fetch.
+  EXPECT_FALSE(Data("2024年05月18日.jvO2a").has_value());
   EXPECT_EQ(reads_->JVRTOpen("0B30", kKey), 0);
 }
 
