@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "codes/layouts/field_spec.h"
+#include "codes/layouts/field_position.h"
 
 namespace codes {
 

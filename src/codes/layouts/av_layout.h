@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codes/layouts/field_spec.h"
+#include "codes/layouts/field_position.h"
 #include "codes/layouts/header_layout.h"
 
 /// AV withdrawal notice (78 bytes), a change notice of the race day. In layout order.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codes/layouts/field_spec.h"
+#include "codes/layouts/field_position.h"
 
 /// The common header of every JV-Data record: kind, data kind, creation date and the race
 /// key (year, month-day, racecourse, meeting, day of the meeting, race number).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codes/layouts/field_spec.h"
+#include "codes/layouts/field_position.h"
 #include "codes/layouts/header_layout.h"
 
 /// HR payouts (719 bytes): per bet type a run of entries, each the winning numbers, the

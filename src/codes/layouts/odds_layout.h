@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codes/layouts/field_spec.h"
+#include "codes/layouts/field_position.h"
 #include "codes/layouts/header_layout.h"
 
 /// O1 … O6 odds: the announcement time after the header, then per bet type a run of

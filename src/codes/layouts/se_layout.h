@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codes/layouts/field_spec.h"
+#include "codes/layouts/field_position.h"
 #include "codes/layouts/header_layout.h"
 
 /// SE runner (555 bytes): the fields the program reads, in layout order.

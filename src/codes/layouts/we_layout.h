@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codes/layouts/field_spec.h"
+#include "codes/layouts/field_position.h"
 
 /// WE weather and going notice (42 bytes), a change notice of the race day. Its key has no
 /// race number: date 12-19, racecourse 20-21, meeting 22-23, day 24-25. In layout order.
