@@ -19,11 +19,14 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-/// Throws LogicError unless lo <= index <= hi; `what` names the array.
+/// Throws the LogicError of an index outside lo..hi; `what` names the array.
+[[noreturn]] void ThrowIndexError(long long index, long long lo, long long hi, const char* what);
+
+/// Throws LogicError unless lo <= index <= hi; `what` names the array. The comparison is
+/// inline and the message is built out of line: the odds import checks millions of indexes.
 inline void CheckIndex(long long index, long long lo, long long hi, const char* what) {
-  if (index < lo || index > hi) {
-    throw LogicError(std::string(what) + " index " + std::to_string(index) + " outside " +
-                     std::to_string(lo) + ".." + std::to_string(hi));
+  if (index < lo || index > hi) [[unlikely]] {
+    ThrowIndexError(index, lo, hi, what);
   }
 }
 
