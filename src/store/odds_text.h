@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "store/race_day.h"
+
 namespace store {
 
 /// The value of an odds field of an O1 … O6 record. The field trimmed of blanks:
@@ -11,6 +13,6 @@ namespace store {
 double OddsValue(std::string_view field);
 
 /// True when the odds text gave a number rather than one of the two sentinels.
-bool IsOddsNumber(double value);
+inline bool IsOddsNumber(double value) { return value != kOddsScratched && value != kOddsBlank; }
 
 }  // namespace store

@@ -49,8 +49,26 @@ INSTANTIATE_TEST_SUITE_P(Sentinels, OddsTextTest, ::testing::Values(
   OddsTextCase{"*******", -1.0},
   OddsTextCase{"      ", -2.0},
   OddsTextCase{"012345", 1234.5},
-  OddsTextCase{"9999999", 999999.9}));
+  OddsTextCase{"9999999", 999999.9},
+  OddsTextCase{"0123 ", 12.3},
+  OddsTextCase{"", -2.0},
+  OddsTextCase{"0000000", 0.0},
+  OddsTextCase{"123456789012345", 12345678901234.5},     // the longest plain-digit field
+  OddsTextCase{"1234567890123456", 123456789012345.6}));  // past it: the general conversion
 // clang-format on
+
+// Plain digits take a shorter road than trimmed or dotted text: both must give the double
+// nearest to the delivered tenths divided by 10, for every four-digit field and a spread of
+// seven-digit ones.
+TEST(OddsTextTest, PlainDigitsGiveTheSameValueAsTheGeneralConversion) {
+  for (long long tenths = 0; tenths <= 9999999; tenths += tenths < 10000 ? 1 : 9973) {
+    const std::string digits = std::to_string(tenths);
+    const std::string padded = std::string(7 - digits.size(), '0') + digits;
+    const double expected = static_cast<double>(std::stoll(digits)) / 10;
+    ASSERT_EQ(store::OddsValue(padded), expected) << padded;
+    ASSERT_EQ(store::OddsValue(" " + digits), expected) << digits;
+  }
+}
 
 class BadOddsTextTest : public ::testing::TestWithParam<const char*> {};
 
