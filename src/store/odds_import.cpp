@@ -47,7 +47,7 @@ void MatchRecord(const RaRecord& ra, const DayOddsFiles& odds, OddsKind kind,
   if (!odds.Exists(kind) || ra.Int(codes::ra_layout::kRaceNumber) <= 0) return;
   const std::string key = RaceNumberKey(ra.Text());
   if (codes::IsBlank(key)) return;
-  if (const std::string* record = odds.Find(kind, key)) target.Assign(*record);
+  if (const std::optional<std::string_view> record = odds.Find(kind, key)) target.Assign(*record);
 }
 
 std::string OrderKey(double first, double second, int horse) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codes/checked_array.h"
+#include "store/fixed_records.h"
 #include "store/race_day.h"
 
 namespace store {
@@ -43,15 +44,14 @@ class DayOddsFiles {
   bool Exists(OddsKind kind) const;
   /// The file the kind was read from (for messages); empty when never read.
   const std::filesystem::path& File(OddsKind kind) const;
-  /// The first record of the kind whose RaceNumberKey equals `key`; nullptr when the
-  /// file is absent or holds no such record.
-  const std::string* Find(OddsKind kind, std::string_view key) const;
+  /// The first record of the kind whose RaceNumberKey equals `key`; nullopt when the
+  /// file is absent or holds no such record. The view lives as long as this object.
+  std::optional<std::string_view> Find(OddsKind kind, std::string_view key) const;
 
  private:
   struct KindFile {
     std::filesystem::path file;
-    bool exists = false;
-    std::vector<std::string> records;
+    std::optional<FixedRecordFile> records;  // nullopt: the file does not exist
     std::map<std::string, size_t, std::less<>> first_of_key;
   };
   KindFile& Of(OddsKind kind);

@@ -57,27 +57,25 @@ DayOddsFiles::DayOddsFiles(const RecordStore& store, std::string_view day_prefix
 void DayOddsFiles::Read(OddsKind kind, const std::filesystem::path& file) {
   KindFile read;
   read.file = file;
-  std::optional<std::vector<std::string>> records = ReadFixedRecords(file, OddsRecordLength(kind));
-  if (records) {
-    read.exists = true;
-    read.records = std::move(*records);
-    for (size_t i = 0; i < read.records.size(); ++i) {
+  read.records = FixedRecordFile::Read(file, OddsRecordLength(kind));
+  if (read.records) {
+    for (size_t i = 0; i < read.records->Size(); ++i) {
       // try_emplace keeps the first record of a key, as a scan from the start would.
-      read.first_of_key.try_emplace(RaceNumberKey(read.records[i]), i);
+      read.first_of_key.try_emplace(RaceNumberKey(read.records->Record(i)), i);
     }
   }
   Of(kind) = std::move(read);
 }
 
-bool DayOddsFiles::Exists(OddsKind kind) const { return Of(kind).exists; }
+bool DayOddsFiles::Exists(OddsKind kind) const { return Of(kind).records.has_value(); }
 
 const std::filesystem::path& DayOddsFiles::File(OddsKind kind) const { return Of(kind).file; }
 
-const std::string* DayOddsFiles::Find(OddsKind kind, std::string_view key) const {
+std::optional<std::string_view> DayOddsFiles::Find(OddsKind kind, std::string_view key) const {
   const KindFile& f = Of(kind);
   const auto it = f.first_of_key.find(key);
-  if (it == f.first_of_key.end()) return nullptr;
-  return &f.records[it->second];
+  if (!f.records || it == f.first_of_key.end()) return std::nullopt;
+  return f.records->Record(it->second);
 }
 
 DayOddsFiles::KindFile& DayOddsFiles::Of(OddsKind kind) { return files_[KindIndex(kind)]; }
