@@ -42,14 +42,23 @@ void ClearPreviousDay(store::RaceDay& day) {
 }
 
 void CountPreviousDay(store::RaceDay& day,
-                      const std::vector<std::filesystem::path>& previous_day_runner_files) {
+                      const std::vector<store::FixedRecordFile>& previous_day_runners) {
   ClearPreviousDay(day);
-  for (const std::filesystem::path& file : previous_day_runner_files) {
-    const std::optional<std::vector<std::string>> records =
-        store::ReadFixedRecords(file, store::kSeLength);
-    if (!records) continue;  // gone since it was listed: nothing to count
-    for (const std::string& se : *records) CountFavourite(day, se);
+  for (const store::FixedRecordFile& file : previous_day_runners) {
+    for (size_t i = 0; i < file.Size(); ++i) CountFavourite(day, file.Record(i));
   }
+}
+
+void CountPreviousDay(store::RaceDay& day,
+                      const std::vector<std::filesystem::path>& previous_day_runner_files) {
+  std::vector<store::FixedRecordFile> runners;
+  for (const std::filesystem::path& file : previous_day_runner_files) {
+    // A file gone since it was listed has nothing to count.
+    if (auto records = store::FixedRecordFile::Read(file, store::kSeLength)) {
+      runners.push_back(std::move(*records));
+    }
+  }
+  CountPreviousDay(day, runners);
 }
 
 void CountPreviousDay(store::RaceDay& day,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/logic_b_targets.h"
+#include "store/fixed_records.h"
 #include "store/race_day.h"
 
 namespace analysis {
@@ -26,6 +27,9 @@ void ClearPreviousDay(store::RaceDay& day);
 /// InputError naming the file when one cannot be read or ends inside a record.
 void CountPreviousDay(store::RaceDay& day,
                       const std::vector<std::filesystem::path>& previous_day_runner_files);
+/// The same over runner files already read.
+void CountPreviousDay(store::RaceDay& day,
+                      const std::vector<store::FixedRecordFile>& previous_day_runners);
 void CountPreviousDay(store::RaceDay& day,
                       const std::vector<std::string>& previous_day_runner_files);
 

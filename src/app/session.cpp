@@ -21,20 +21,24 @@ namespace {
 struct StagedDay {
   store::DayLoadRecords records;
   store::DayOddsFiles odds;
-  std::vector<std::filesystem::path> previous_day_runner_files;
+  std::vector<store::FixedRecordFile> previous_day_runners;
 };
 
 // The runner files of the race day before `day_prefix` in the date list (the next item);
-// none when the day is the oldest or not in the list. They are checked here, before the
-// load changes anything, so that a bad one cannot stop the load halfway.
-std::vector<std::filesystem::path> PreviousDayRunnerFiles(const store::RecordStore& store,
-                                                          const std::vector<std::string>& dates,
-                                                          const std::string& day_prefix) {
+// none when the day is the oldest or not in the list. They are read and checked here,
+// before the load changes anything, so that a bad one cannot stop the load halfway.
+std::vector<store::FixedRecordFile> PreviousDayRunners(const store::RecordStore& store,
+                                                       const std::vector<std::string>& dates,
+                                                       const std::string& day_prefix) {
   auto chosen = std::find(dates.begin(), dates.end(), day_prefix);
   if (chosen == dates.end() || chosen + 1 == dates.end()) return {};
-  std::vector<std::filesystem::path> files = store::DayRunnerFiles(store, *(chosen + 1));
-  for (const auto& file : files) store::ReadFixedRecords(file, store::kSeLength);
-  return files;
+  std::vector<store::FixedRecordFile> runners;
+  for (const auto& file : store::DayRunnerFiles(store, *(chosen + 1))) {
+    if (auto records = store::FixedRecordFile::Read(file, store::kSeLength)) {
+      runners.push_back(std::move(*records));
+    }
+  }
+  return runners;
 }
 
 // nullopt when the day has no day file. A text that is not a DayPrefix names no file of
@@ -46,7 +50,7 @@ std::optional<StagedDay> ReadDay(const store::RecordStore& store,
   std::optional<store::DayLoadRecords> records = store::ReadDayLoadRecords(store, day_prefix);
   if (!records) return std::nullopt;
   return StagedDay{std::move(*records), store::DayOddsFiles(store, day_prefix),
-                   PreviousDayRunnerFiles(store, dates, day_prefix)};
+                   PreviousDayRunners(store, dates, day_prefix)};
 }
 
 // A message for the dialog: the error texts are UTF-8; what does not convert to
@@ -73,8 +77,8 @@ std::vector<std::string> BuildDay(store::RaceDay& day, const StagedDay& staged) 
   store::SetDayVenues(day);
   analysis::SelectRaces(day);
   analysis::ClearPreviousDay(day);
-  if (!staged.previous_day_runner_files.empty()) {
-    analysis::CountPreviousDay(day, staged.previous_day_runner_files);
+  if (!staged.previous_day_runners.empty()) {
+    analysis::CountPreviousDay(day, staged.previous_day_runners);
   }
   analysis::RankFavouritesOfDay(day);
   store::Calc(day);
