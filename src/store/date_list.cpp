@@ -27,12 +27,26 @@ bool EndsWith(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
-// (Shift-JIS name, path) of the regular files of the data folder, ascending by name.
-std::vector<std::pair<std::string, std::filesystem::path>> DataFiles(const RecordStore& store) {
+// (Shift-JIS name, path) of the regular files of the data folder whose name starts with
+// `head` and ends with `tail` (both Shift-JIS), ascending by name. The names on disk are
+// UTF-8: they are tested against the UTF-8 form of head and tail, and only those that pass
+// are converted, for a store holds thousands of files and a day load looks for a handful.
+std::vector<std::pair<std::string, std::filesystem::path>> DataFiles(const RecordStore& store,
+                                                                     std::string_view head,
+                                                                     std::string_view tail) {
   std::vector<std::pair<std::string, std::filesystem::path>> files;
+  std::string stored_head, stored_tail;
+  try {
+    stored_head = codes::SjisToUtf8(head);
+    stored_tail = codes::SjisToUtf8(tail);
+  } catch (const codes::InputError&) {
+    return files;  // no stored name can start or end with text that has no UTF-8 form
+  }
   std::error_code ec;
   for (std::filesystem::directory_iterator it(store.DataFolder(), ec), end; !ec && it != end;
        it.increment(ec)) {
+    const std::string stored = it->path().filename().string();
+    if (!stored.starts_with(stored_head) || !EndsWith(stored, stored_tail)) continue;
     if (!it->is_regular_file(ec)) continue;
     if (std::optional<std::string> name = SjisName(it->path())) {
       files.emplace_back(std::move(*name), it->path());
@@ -46,8 +60,8 @@ std::vector<std::pair<std::string, std::filesystem::path>> DataFiles(const Recor
 
 std::vector<std::string> BuildDateList(const RecordStore& store) {
   std::vector<std::string> items;
-  for (const auto& [name, path] : DataFiles(store)) {
-    if (!EndsWith(name, ".jvRA") || name.size() < kDayPrefixLength) continue;
+  for (const auto& [name, path] : DataFiles(store, "", ".jvRA")) {
+    if (name.size() < kDayPrefixLength) continue;
     std::string prefix = name.substr(0, kDayPrefixLength);
     if (IsDayPrefix(prefix)) items.push_back(std::move(prefix));
   }
@@ -59,8 +73,8 @@ std::vector<std::filesystem::path> DayRunnerFiles(const RecordStore& store,
                                                   const std::string& day_prefix) {
   std::vector<std::filesystem::path> runner_files;
   if (day_prefix.empty()) return runner_files;
-  for (const auto& [name, path] : DataFiles(store)) {
-    if (name.starts_with(day_prefix) && EndsWith(name, ".jvSEr")) runner_files.push_back(path);
+  for (const auto& [name, path] : DataFiles(store, day_prefix, ".jvSEr")) {
+    runner_files.push_back(path);
   }
   return runner_files;
 }
