@@ -22,7 +22,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   # the first race of that day marked as a quinella target, so its bet tables are filled
   slot=$("$cli" --home "$home" day --day "$day" --json |
          grep -o '"slot":[0-9]*,[^}]*"URTaisho":[12]' | head -n 1 | sed 's/"slot":\([0-9]*\).*/\1/')
-  "$cli" --home "$home" race --day "$day" --slot "${slot:-0}" --logic A --json
+  "$cli" --home "$home" race --day "$day" --slot "${slot:-0}" --logic A
   exit 0
 fi
 
