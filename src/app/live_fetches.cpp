@@ -4,6 +4,7 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/message_text.h"
 #include "codes/layouts/ra_layout.h"
 #include "codes/pad_int_text.h"
 #include "codes/record_field.h"
@@ -23,27 +24,6 @@ std::string RaceText(std::string_view course_code, std::string_view race) {
   return codes::CourseText(course_code) + codes::PadIntText(race);
 }
 
-// A text of the core's errors for the status label: UTF-8 converted, '?' where it will not.
-std::string StatusText(const std::string& utf8) {
-  try {
-    return codes::Utf8ToSjis(utf8);
-  } catch (const codes::InputError&) {
-    std::string ascii = utf8;
-    for (char& c : ascii) {
-      if (c < 0x20 || c > 0x7e) c = '?';
-    }
-    return ascii;
-  }
-}
-
-// Record bytes for the log: anything but printable ASCII becomes '?'.
-std::string Printable(std::string_view bytes) {
-  std::string out(bytes);
-  for (char& c : out) {
-    if (c < 0x20 || c > 0x7e) c = '?';
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -92,7 +72,7 @@ void LiveFetches::ShowAgain() {
 // A follow-up step met bad input (an odds text that is no number): the fetch is over,
 // so the message goes where the fetches report, never into a dialog under a timer.
 void LiveFetches::FollowUpFailed(const std::exception& e) {
-  const std::string text = StatusText(e.what());
+  const std::string text = codes::SjisMessageText(e.what());
   session_.Prompts().SetStatus(jvlink::RealtimeFetch::kStatusLabel, text);
   session_.Store().AppendErrorLog(text);
 }
@@ -248,7 +228,7 @@ void LiveFetches::ApplyChangeNotices() {
   static const std::string kUnmatched = codes::Sj("変更通知の対象レースがありません：");
   for (const std::string& notice : result.unmatched) {
     if (logged_notices_.insert(notice).second) {
-      session_.Store().AppendErrorLog(kUnmatched + Printable(notice));
+      session_.Store().AppendErrorLog(kUnmatched + codes::PrintableAscii(notice));
     }
   }
 }

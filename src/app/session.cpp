@@ -8,6 +8,7 @@
 #include "app/show_race.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/message_text.h"
 #include "store/day_loader.h"
 #include "store/day_prefix.h"
 #include "store/fixed_records.h"
@@ -51,18 +52,6 @@ std::optional<StagedDay> ReadDay(const store::RecordStore& store,
   if (!records) return std::nullopt;
   return StagedDay{std::move(*records), store::DayOddsFiles(store, day_prefix),
                    PreviousDayRunners(store, dates, day_prefix)};
-}
-
-// A message for the dialog: the error texts are UTF-8; what does not convert to
-// Shift-JIS is shown as '?'.
-std::string DialogText(const std::string& utf8) {
-  try {
-    return codes::Utf8ToSjis(utf8);
-  } catch (const codes::InputError&) {
-    std::string ascii = utf8;
-    std::replace_if(ascii.begin(), ascii.end(), [](char c) { return c < 0x20 || c > 0x7e; }, '?');
-    return ascii;
-  }
 }
 
 // The day from its checked files: records, race list (returned), odds of every race,
@@ -117,7 +106,7 @@ void Session::Start() {
   } catch (const codes::InputError& e) {
     // A full disk must not keep the user from reading the days already stored.
     error_log_started_ = false;
-    prompts_.SetStatus(kStatusLine, kLogWarning + DialogText(e.what()) + kLogWarningEnd);
+    prompts_.SetStatus(kStatusLine, kLogWarning + codes::SjisMessageText(e.what()) + kLogWarningEnd);
   }
   BuildDateList();
 }
@@ -192,7 +181,7 @@ void Session::SelectRace(int item) {
 
 void Session::ReportFailure(const std::exception& error) {
   prompts_.Beep();
-  prompts_.Inform(DialogText(error.what()));
+  prompts_.Inform(codes::SjisMessageText(error.what()));
 }
 
 void Session::HideDay() {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "codes/cp932.h"
+#include "codes/message_text.h"
 
 namespace store {
 
@@ -18,13 +19,7 @@ std::string ErrorLogLine(const platform::LocalTime& now, std::string_view messag
   return line;
 }
 
-std::string PrintableRecordBytes(std::string_view bytes) {
-  std::string out(bytes);
-  for (char& c : out) {
-    if (c < 0x20 || c > 0x7e) c = '?';
-  }
-  return out;
-}
+std::string PrintableRecordBytes(std::string_view bytes) { return codes::PrintableAscii(bytes); }
 
 void StartErrorLogLines(std::vector<std::string>& lines, const platform::LocalTime& now,
                         std::string_view program_folder_text) {

@@ -5,6 +5,7 @@
 #include "codes/cell_format.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/message_text.h"
 #include "verify/collecting_prompts.h"
 #include "verify/export_line.h"
 
@@ -18,19 +19,6 @@ std::string FailureText(const std::string& day_prefix, const std::vector<std::st
   for (const std::string& message : shown) text += (text.empty() ? "" : " ") + message;
   if (text.empty()) text = day_prefix + codes::Sj(" は読み込めませんでした。");
   return text;
-}
-
-// An error's text (UTF-8) for the summary; what does not convert shows as '?'.
-std::string MessageText(const std::string& utf8) {
-  try {
-    return codes::Utf8ToSjis(utf8);
-  } catch (const codes::InputError&) {
-    std::string ascii = utf8;
-    for (char& c : ascii) {
-      if (c < 0x20 || c > 0x7e) c = '?';
-    }
-    return ascii;
-  }
 }
 
 void AddRaceLines(const app::Session& session, DayExport& out) {
@@ -65,7 +53,7 @@ DayExport ReplayDay(app::Session& session, CollectingPrompts& prompts,
   } catch (const std::exception& e) {
     out = DayExport{};
     out.day = day_prefix;
-    out.failure = day_prefix + " " + MessageText(e.what());
+    out.failure = day_prefix + " " + codes::SjisMessageText(e.what());
     return out;
   }
   out.loaded = true;
