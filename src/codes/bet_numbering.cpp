@@ -175,6 +175,11 @@ int CombCount(BetType type) {
 }
 
 std::string NumberText(int number) {
+  // Horse numbers are one or two digits; a bet table writes thousands of them.
+  if (number >= 0 && number <= 9) return {' ', static_cast<char>('0' + number)};
+  if (number >= 10 && number <= 99) {
+    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+  }
   char buf[16];
   std::snprintf(buf, sizeof buf, "%2d", number);
   return buf;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -85,6 +86,16 @@ INSTANTIATE_TEST_SUITE_P(MalformedOrOutOfOrder, CombRejectTest, ::testing::Value
     RejectCase{BetType::Tan, " 0"},      RejectCase{BetType::Tan, "19"},
     RejectCase{BetType::Fuk, "07"}));
 // clang-format on
+
+// The short road for one and two digits and the general one for the rest give the
+// printf "%2d" text.
+TEST(NumberTextTest, IsTheNumberRightAlignedInTwoColumns) {
+  for (int n = -12; n <= 120; ++n) {
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "%2d", n);
+    EXPECT_EQ(NumberText(n), expected) << n;
+  }
+}
 
 // Numbers every combination of the type by plain nested loops, in the order the
 // numbering is defined (first number slowest), as the texts the lookups must accept.
