@@ -45,7 +45,9 @@ std::vector<std::pair<std::string, std::filesystem::path>> DataFiles(const Recor
   std::error_code ec;
   for (std::filesystem::directory_iterator it(store.DataFolder(), ec), end; !ec && it != end;
        it.increment(ec)) {
-    const std::string stored = it->path().filename().string();
+    // The name as a view of the path's own text: no copy for the thousands that fail.
+    const std::string& full = it->path().native();
+    const std::string_view stored = std::string_view(full).substr(full.rfind('/') + 1);
     if (!stored.starts_with(stored_head) || !EndsWith(stored, stored_tail)) continue;
     if (!it->is_regular_file(ec)) continue;
     if (std::optional<std::string> name = SjisName(it->path())) {
