@@ -24,7 +24,6 @@ std::string RaceText(std::string_view course_code, std::string_view race) {
   return codes::CourseText(course_code) + codes::PadIntText(race);
 }
 
-
 }  // namespace
 
 // Marks a fetch of this object as running; when the outermost one ends, the stream is free.

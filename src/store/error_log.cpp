@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "codes/cp932.h"
-#include "codes/message_text.h"
 
 namespace store {
 
@@ -19,7 +18,6 @@ std::string ErrorLogLine(const platform::LocalTime& now, std::string_view messag
   return line;
 }
 
-std::string PrintableRecordBytes(std::string_view bytes) { return codes::PrintableAscii(bytes); }
 
 void StartErrorLogLines(std::vector<std::string>& lines, const platform::LocalTime& now,
                         std::string_view program_folder_text) {

@@ -14,10 +14,6 @@ inline constexpr size_t kErrorLogKeptLines = 100;
 /// "【エラー】hh:nn:ss：message" (Shift-JIS; the message is Shift-JIS too).
 std::string ErrorLogLine(const platform::LocalTime& now, std::string_view message);
 
-/// Record bytes as the log shows them: anything outside printable ASCII becomes '?',
-/// so that a garbled record cannot break the log's lines or its encoding.
-std::string PrintableRecordBytes(std::string_view bytes);
-
 /// The start of a run in the log: the oldest lines go while more than 100 remain,
 /// then "ソフト起動：yyyy/mm/dd hh:nn:ss" and the program folder are appended.
 void StartErrorLogLines(std::vector<std::string>& lines, const platform::LocalTime& now,

@@ -6,6 +6,7 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/message_text.h"
 #include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
 #include "store/day_prefix.h"
@@ -127,8 +128,8 @@ std::string DroppedMessage(const std::filesystem::path& day_file, std::string_vi
   } catch (const codes::InputError&) {
     name = "?";
   }
-  return kDropped + why + kClose + name + " " + PrintableRecordBytes(codes::Field(ra, 1, 2)) +
-         " " + PrintableRecordBytes(codes::Field(ra, 12, 16));
+  return kDropped + why + kClose + name + " " + codes::PrintableAscii(codes::Field(ra, 1, 2)) +
+         " " + codes::PrintableAscii(codes::Field(ra, 12, 16));
 }
 
 }  // namespace

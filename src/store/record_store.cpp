@@ -7,6 +7,7 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/message_text.h"
 #include "codes/layouts/header_layout.h"
 #include "codes/layouts/se_layout.h"
 #include "codes/record_field.h"
@@ -192,8 +193,8 @@ bool RecordStore::TryAppendErrorLog(std::string_view message) {
 void RecordStore::LogBadRecord(std::string_view record, std::string_view why) {
   static const std::string kDropped = codes::Sj("ファイル名を作れないレコードを破棄しました（");
   static const std::string kClose = codes::Sj("）：");
-  AppendErrorLog(kDropped + std::string(why) + kClose + PrintableRecordBytes(codes::Field(record, codes::header_layout::kRecordId)) +
-                 " " + PrintableRecordBytes(codes::Field(record, codes::header_layout::kRaceKey)));
+  AppendErrorLog(kDropped + std::string(why) + kClose + codes::PrintableAscii(codes::Field(record, codes::header_layout::kRecordId)) +
+                 " " + codes::PrintableAscii(codes::Field(record, codes::header_layout::kRaceKey)));
 }
 
 }  // namespace store
