@@ -16,7 +16,8 @@
 //
 //   1. bets::ClearBetTable(tables.Table(codes::BetType::UR));   // before building the lists
 //   2. lists.CombList.Clear(); lists.CombList.Add(" 1- 2"); …   // the candidates
-//   3. bets::FillBetTable(tables.Table(codes::BetType::UR), lists.CombList, work,
+//   3. bets::FillBetTable(tables.Table(codes::BetType::UR), lists.CombList,
+//                         store::RaceCombOdds(day, slot),
 //                         lists.EntryList, tail);
 //
 // FillBetTable (fill_bet_table.h) looks up each candidate's CombIndex, drops candidates

@@ -20,27 +20,6 @@ EntryShape ShapeOf(BetLayout layout) {
   return layout == BetLayout::Pair ? EntryShape{5, 7, 3} : EntryShape{8, 9, 4};
 }
 
-// The race's odds and popularity of one combination of the table's type.
-struct CombMarket {
-  double odds = 0;
-  int popularity = 0;
-};
-
-CombMarket MarketOf(codes::BetType type, int index, const store::RaceWork& work) {
-  switch (type) {
-    case codes::BetType::UR:
-      return {work.AsaUROdds[index], work.AsaURPop[index]};
-    case codes::BetType::UT:
-      return {work.AsaUTOdds[index], work.AsaUTPop[index]};
-    case codes::BetType::SRF:
-      return {work.AsaSRFOdds[index], work.AsaSRFPop[index]};
-    case codes::BetType::SRT:
-      return {work.AsaSRTOdds[index], work.AsaSRTPop[index]};
-    default:
-      throw codes::LogicError("no odds of this bet type in a race's work block");
-  }
-}
-
 int IndexOf(codes::BetType type, std::string_view text) {
   switch (type) {
     case codes::BetType::UR:
@@ -57,12 +36,12 @@ int IndexOf(codes::BetType type, std::string_view text) {
 }
 
 void BuildEntries(const BetTable& table, const SortedTextList& candidates,
-                  const store::RaceWork& work, SortedTextList& entries) {
+                  const store::RaceCombOdds& odds, SortedTextList& entries) {
   entries.Clear();
   for (const std::string& text : candidates) {
     const int index = IndexOf(table.Type(), text);
     if (index < 1 || index > codes::CombCount(table.Type())) continue;
-    const CombMarket market = MarketOf(table.Type(), index, work);
+    const store::CombOdds market = odds.Of(table.Type(), index);
     if (!(market.odds > 0)) continue;
     entries.Add(BetEntryText(table.Layout(), text, market.odds, market.popularity));
   }
@@ -121,10 +100,10 @@ std::string BetEntryText(BetLayout layout, std::string_view comb_text, double od
   return entry;
 }
 
-void FillBetTable(BetTable& table, const SortedTextList& candidates, const store::RaceWork& work,
-                  SortedTextList& entries, const FillTail& tail) {
+void FillBetTable(BetTable& table, const SortedTextList& candidates,
+                  const store::RaceCombOdds& odds, SortedTextList& entries, const FillTail& tail) {
   ClearBetTable(table);
-  BuildEntries(table, candidates, work, entries);
+  BuildEntries(table, candidates, odds, entries);
   WriteRows(table, entries);
   if (tail.Allocate) tail.Allocate(table);
   if (tail.Check) tail.Check(table);

@@ -7,6 +7,7 @@
 #include "bets/bet_table.h"
 #include "bets/stake_allocation.h"
 #include "bets/text_list.h"
+#include "store/comb_odds.h"
 #include "store/race_day.h"
 
 namespace bets {
@@ -34,14 +35,14 @@ std::string BetEntryText(BetLayout layout, std::string_view comb_text, double od
 /// The common fill of every generator, once per bet type:
 ///  1. clears the table (as ClearBetTable; a no-op when the generator already did);
 ///  2. clears `entries`; for each candidate in list order looks up its CombIndex for the
-///     table's type, drops it when the index is 0 or its odds in `work` are not above 0,
+///     table's type, drops it when the index is 0 or its odds in `odds` are not above 0,
 ///     and adds the BetEntryText of the others;
 ///  3. row count = entries + 1, at least 2, at most 307 in the triple tables (the first 306
 ///     entries in list order are shown);
 ///  4. row k+1 gets "No." k+1 ("%3d" pair, "%4d" triple) and the entry's three parts in
 ///     columns 2, 3, 4, each the exact substring with its leading blanks;
 ///  5. tail.Allocate(table); 6. tail.Check(table).
-void FillBetTable(BetTable& table, const SortedTextList& candidates, const store::RaceWork& work,
-                  SortedTextList& entries, const FillTail& tail);
+void FillBetTable(BetTable& table, const SortedTextList& candidates,
+                  const store::RaceCombOdds& odds, SortedTextList& entries, const FillTail& tail);
 
 }  // namespace bets

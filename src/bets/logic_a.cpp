@@ -93,18 +93,19 @@ void LogicA(store::RaceDay& day, int slot, BetTables& tables, WorkingLists& list
   const RaceFacts race{store::RegisteredRunners(day, slot),
                        VenueSideOf(analysis::VenueCodeOf(day, slot)), StrongFavourite(day, slot)};
   store::RaceWork& work = day.Work[slot];
+  const store::RaceCombOdds odds(day, slot);
 
   BetTable& quinellas = tables.Table(BetType::UR);
   ClearBetTable(quinellas);
   BuildQuinellas(work, race, lists.CombList);
-  FillBetTable(quinellas, lists.CombList, work, lists.EntryList, tail);
+  FillBetTable(quinellas, lists.CombList, odds, lists.EntryList, tail);
   lists.CombList.Clear();
 
   BetTable& exactas = tables.Table(BetType::UT);
   ClearBetTable(exactas);
   if (work.UTTaisho >= 1) {
     BuildExactas(work, race, lists.CombList);
-    FillBetTable(exactas, lists.CombList, work, lists.EntryList, tail);
+    FillBetTable(exactas, lists.CombList, odds, lists.EntryList, tail);
   }
   lists.CombList.Clear();
   lists.TrioCombList.Clear();
@@ -114,8 +115,8 @@ void LogicA(store::RaceDay& day, int slot, BetTables& tables, WorkingLists& list
   ClearBetTable(trifectas);
   ClearBetTable(trios);
   BuildTriples(work, race, lists.CombList, lists.TrioCombList);
-  FillBetTable(trifectas, lists.CombList, work, lists.EntryList, tail);
-  FillBetTable(trios, lists.TrioCombList, work, lists.EntryList, tail);
+  FillBetTable(trifectas, lists.CombList, odds, lists.EntryList, tail);
+  FillBetTable(trios, lists.TrioCombList, odds, lists.EntryList, tail);
 }
 
 }  // namespace bets

@@ -56,9 +56,9 @@ void AddTrifectas(SortedTextList& list, const AxisAndPartners& race) {
 
 // A table is filled only when its candidate list holds something; otherwise it stays as
 // cleared.
-void FillWhenAny(BetTable& table, const SortedTextList& candidates, const store::RaceWork& work,
-                 SortedTextList& entries, const FillTail& tail) {
-  if (!candidates.Empty()) FillBetTable(table, candidates, work, entries, tail);
+void FillWhenAny(BetTable& table, const SortedTextList& candidates,
+                 const store::RaceCombOdds& odds, SortedTextList& entries, const FillTail& tail) {
+  if (!candidates.Empty()) FillBetTable(table, candidates, odds, entries, tail);
 }
 
 }  // namespace
@@ -67,31 +67,32 @@ void LogicB(const store::RaceDay& day, int slot, BetTables& tables, WorkingLists
             const FillTail& tail) {
   const store::RaceWork& work = day.Work[slot];
   const AxisAndPartners race = FlaggedRunners(work, store::RegisteredRunners(day, slot));
+  const store::RaceCombOdds odds(day, slot);
 
   BetTable& quinellas = tables.Table(BetType::UR);
   ClearBetTable(quinellas);
   lists.CombList.Clear();
   AddQuinellas(lists.CombList, race.axes, race.partners);
-  FillWhenAny(quinellas, lists.CombList, work, lists.EntryList, tail);
+  FillWhenAny(quinellas, lists.CombList, odds, lists.EntryList, tail);
 
   BetTable& exactas = tables.Table(BetType::UT);
   ClearBetTable(exactas);
   lists.CombList.Clear();
   AddExactas(lists.CombList, race.partners, race.axes);
-  FillWhenAny(exactas, lists.CombList, work, lists.EntryList, tail);
+  FillWhenAny(exactas, lists.CombList, odds, lists.EntryList, tail);
 
   BetTable& trios = tables.Table(BetType::SRF);
   ClearBetTable(trios);
   lists.TrioCombList.Clear();
   AddTrios(lists.TrioCombList, race);
-  FillWhenAny(trios, lists.TrioCombList, work, lists.EntryList, tail);
+  FillWhenAny(trios, lists.TrioCombList, odds, lists.EntryList, tail);
 
   BetTable& trifectas = tables.Table(BetType::SRT);
   ClearBetTable(trifectas);
   lists.TrioCombList.Clear();
   lists.EntryList.Clear();
   AddTrifectas(lists.TrioCombList, race);
-  FillWhenAny(trifectas, lists.TrioCombList, work, lists.EntryList, tail);
+  FillWhenAny(trifectas, lists.TrioCombList, odds, lists.EntryList, tail);
 }
 
 }  // namespace bets

@@ -10,6 +10,7 @@
 #include "codes/layouts/odds_layout.h"
 #include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
+#include "store/comb_odds.h"
 #include "store/line_files.h"
 #include "store/odds_text.h"
 #include "store/registered_runners.h"
@@ -83,22 +84,49 @@ void ImportWinAndPlace(RaceWork& work, const O1Record& o1, int runners, const Da
   RankByKeys(place_order, work.AsaPlaceLowRank);
 }
 
-// Every combination of the array from its record; the popularity only where the text
-// gave a number. `favourite`, when given, takes the odds of each combination of
-// popularity 1 as it is met, so the last one wins.
-template <int N, typename OddsArray, typename PopularityArray>
-void ImportCombinations(const RawRecord<N>& record, const CombOddsLayout& layout,
-                        const DayOddsFiles& odds, OddsKind kind, OddsArray& values,
-                        PopularityArray& popularity, double* favourite = nullptr) {
-  for (int i = OddsArray::kFirst; i <= OddsArray::kLast; ++i) {
-    const codes::odds_layout::OddsRun& run = layout.run;
-    const int entry = run.start + run.entry_length * (i - 1);
-    values[i] = ConvertOdds(record.Field(entry + run.odds_offset, run.odds_width), odds, kind,
-                            layout.entry_name, i);
-    if (!IsOddsNumber(values[i])) continue;
-    popularity[i] = record.Int(entry + run.popularity_offset, run.popularity_width);
-    if (popularity[i] == 1 && favourite != nullptr) *favourite = values[i];
+// Checks the odds text of every entry of a combination run and counts the entries found
+// readable in `checked`; their values are read when a bet table asks for them. At a bad
+// text the count stops before that entry and InputError names the file and the entry.
+template <int N>
+void CheckCombinations(const RawRecord<N>& record, const CombOddsLayout& layout,
+                       const DayOddsFiles& odds, OddsKind kind, int& checked) {
+  const codes::odds_layout::OddsRun& run = layout.run;
+  for (int i = NextOtherOddsText(record.Text(), run, 1); i <= run.count;
+       i = NextOtherOddsText(record.Text(), run, i + 1)) {
+    const int pos = run.start + run.entry_length * (i - 1) + run.odds_offset;
+    try {
+      ConvertOdds(record.Field(pos, run.odds_width), odds, kind, layout.entry_name, i);
+    } catch (const codes::InputError&) {
+      checked = i - 1;
+      throw;
+    }
   }
+  checked = run.count;
+}
+
+// The odds of the quinella of popularity 1 among the checked entries; where several have
+// it, the last one.
+double FavouriteQuinellaOdds(const RaceDay& day, int slot) {
+  const RaceCombOdds market(day, slot);
+  double favourite = 0;
+  for (int i = 1; i <= day.Work[slot].CombOddsChecked.UR; ++i) {
+    const CombOdds comb = market.Of(codes::BetType::UR, i);
+    if (comb.popularity == 1) favourite = comb.odds;
+  }
+  return favourite;
+}
+
+// The quinella entries, and the favourite's odds from those before any bad text.
+void ImportQuinellas(RaceDay& day, int slot, const DayOddsFiles& odds) {
+  RaceWork& work = day.Work[slot];
+  try {
+    CheckCombinations(day.O2aRec[slot], kQuinellaLayout, odds, OddsKind::O2,
+                      work.CombOddsChecked.UR);
+  } catch (const codes::InputError&) {
+    work.AsaURFavOdds = FavouriteQuinellaOdds(day, slot);
+    throw;
+  }
+  work.AsaURFavOdds = FavouriteQuinellaOdds(day, slot);
 }
 
 void ResetOdds(RaceWork& work) {
@@ -107,14 +135,7 @@ void ResetOdds(RaceWork& work) {
   work.AsaWinRank.Fill(0);
   work.AsaPlaceLowRank.Fill(0);
   work.AsaURFavOdds = 0;
-  work.AsaUROdds.Fill(0);
-  work.AsaURPop.Fill(0);
-  work.AsaUTOdds.Fill(0);
-  work.AsaUTPop.Fill(0);
-  work.AsaSRFOdds.Fill(0);
-  work.AsaSRFPop.Fill(0);
-  work.AsaSRTOdds.Fill(0);
-  work.AsaSRTPop.Fill(0);
+  work.CombOddsChecked = {};
 }
 
 }  // namespace
@@ -130,18 +151,15 @@ void ImportOdds(RaceDay& day, const DayOddsFiles& odds) {
   if (day.O1aRec[s].Int(codes::odds_layout::kRaceNumber) > 0) {
     ImportWinAndPlace(work, day.O1aRec[s], RegisteredRunners(ra, s), odds);
   }
-  ImportCombinations(day.O2aRec[s], kQuinellaLayout, odds, OddsKind::O2, work.AsaUROdds,
-                     work.AsaURPop, &work.AsaURFavOdds);
+  ImportQuinellas(day, s, odds);
 
   MatchRecord(ra, odds, OddsKind::O4, day.O4aRec[s]);
   MatchRecord(ra, odds, OddsKind::O5, day.O5aRec[s]);
   MatchRecord(ra, odds, OddsKind::O6, day.O6aRec[s]);
-  ImportCombinations(day.O4aRec[s], kExactaLayout, odds, OddsKind::O4, work.AsaUTOdds,
-                     work.AsaUTPop);
-  ImportCombinations(day.O5aRec[s], kTrioLayout, odds, OddsKind::O5, work.AsaSRFOdds,
-                     work.AsaSRFPop);
-  ImportCombinations(day.O6aRec[s], kTrifectaLayout, odds, OddsKind::O6, work.AsaSRTOdds,
-                     work.AsaSRTPop);
+  CheckCombinations(day.O4aRec[s], kExactaLayout, odds, OddsKind::O4, work.CombOddsChecked.UT);
+  CheckCombinations(day.O5aRec[s], kTrioLayout, odds, OddsKind::O5, work.CombOddsChecked.SRF);
+  CheckCombinations(day.O6aRec[s], kTrifectaLayout, odds, OddsKind::O6,
+                    work.CombOddsChecked.SRT);
 }
 
 }  // namespace store

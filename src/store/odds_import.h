@@ -62,9 +62,9 @@ class DayOddsFiles {
 
 /// The odds import of slot `day.OzTargetSlot`: its odds records matched from the day's
 /// files; win and place odds with their order positions; every quinella, exacta, trio
-/// and trifecta odds value with its popularity; the odds of the quinella of popularity 1.
-/// A bad odds text raises InputError naming the file and the entry; the values before
-/// it stay. A race with more than 18 registered runners raises InputError untouched.
+/// and trifecta odds text checked (their values are read through RaceCombOdds); the odds
+/// of the quinella of popularity 1. A bad odds text raises InputError naming the file and
+/// the entry; the values and entries before it stay, those after it are missing. A race with more than 18 registered runners raises InputError untouched.
 void ImportOdds(RaceDay& day, const DayOddsFiles& odds);
 
 }  // namespace store

@@ -1,7 +1,10 @@
 #include "store/odds_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -44,7 +47,49 @@ std::optional<double> PlainDigitsValue(std::string_view field) {
   return static_cast<double>(tenths) / 10;
 }
 
+// Every byte of the word is one of '0' … '9': the high nibble is 3, and adding 6 does not
+// carry the low nibble past 9 (a byte above '9' turns 3 into 4 there).
+bool AllDigitBytes(std::uint64_t word) {
+  constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ULL;
+  constexpr std::uint64_t kSix = 0x0606060606060606ULL;
+  return ((word & kHigh) | (((word + kSix) & kHigh) >> 4)) == 0x3333333333333333ULL;
+}
+
+constexpr std::uint64_t kZeros = 0x3030303030303030ULL;
+constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
+
 }  // namespace
+
+bool IsDigitsOrBlank(std::string_view field) {
+  // Without early exits: a field is a handful of bytes and either answer is common.
+  bool digits = !field.empty();
+  bool blanks = true;
+  for (const char c : field) {
+    digits &= c >= '0' && c <= '9';
+    blanks &= c == ' ';
+  }
+  return digits || blanks;
+}
+
+int NextOtherOddsText(std::string_view record, const codes::odds_layout::OddsRun& run,
+                      int from) {
+  static_assert(std::endian::native == std::endian::little, "a word holds its first byte lowest");
+  const int width = run.odds_width;
+  const std::uint64_t keep = width >= 8 ? ~0ULL : (1ULL << (8 * width)) - 1;
+  for (int i = std::max(from, 1); i <= run.count; ++i) {
+    const auto at = static_cast<size_t>(run.start - 1 + run.entry_length * (i - 1) + run.odds_offset);
+    if (width > 8 || at + 8 > record.size()) {
+      if (!IsDigitsOrBlank(codes::Field(record, static_cast<int>(at) + 1, width))) return i;
+      continue;
+    }
+    // One load of eight bytes; those past the field are replaced by what passes either test.
+    std::uint64_t word;
+    std::memcpy(&word, record.data() + at, sizeof word);
+    word &= keep;
+    if (!AllDigitBytes(word | (kZeros & ~keep)) && (word | (kBlanks & ~keep)) != kBlanks) return i;
+  }
+  return run.count + 1;
+}
 
 double OddsValue(std::string_view field) {
   // Nearly every field is plain digits: those need neither trimming nor the parser.

@@ -16,14 +16,6 @@ template <typename T>
 using RunnerArray = codes::CheckedArray<T, 0, kRunnerCount - 1, "runner">;
 template <typename T>
 using VenueArray = codes::CheckedArray<T, 1, kVenueCount, "venue position">;
-template <typename T>
-using QuinellaArray = codes::CheckedArray<T, 1, kQuinellaCount, "quinella combination">;
-template <typename T>
-using ExactaArray = codes::CheckedArray<T, 1, kExactaCount, "exacta combination">;
-template <typename T>
-using TrioArray = codes::CheckedArray<T, 1, kTrioCount, "trio combination">;
-template <typename T>
-using TrifectaArray = codes::CheckedArray<T, 1, kTrifectaCount, "trifecta combination">;
 
 using RaRecord = RawRecord<kRaLength>;
 using SeRecord = RawRecord<kSeLength>;
@@ -39,7 +31,18 @@ using O6Record = RawRecord<kO6Length>;
 inline constexpr double kOddsScratched = -1.0;  // all "-" or all "*"
 inline constexpr double kOddsBlank = -2.0;      // blank text
 
-/// The working block of one race: odds, ranks, popularity and the marks of the analysis.
+/// How many entries of each combination odds record (O2 馬連, O4 馬単, O5 ３連複, O6
+/// ３連単) the odds import checked: the odds of those are read from the record when a bet
+/// table asks (RaceCombOdds); the entries after them count as missing.
+struct CheckedCombOdds {
+  int UR = 0;
+  int UT = 0;
+  int SRF = 0;
+  int SRT = 0;
+  friend bool operator==(const CheckedCombOdds&, const CheckedCombOdds&) = default;
+};
+
+/// The working block of one race: win and place odds, ranks and the marks of the analysis.
 struct RaceWork {
   std::string AsaFetchTime1;  // "hhmmss", first morning-odds fetch
   std::string AsaFetchTime2;  // "hhmmss", second morning-odds fetch
@@ -52,18 +55,11 @@ struct RaceWork {
   int FavDayRank = 0;         // the favourite's odds among its racecourse's races
   RunnerArray<double> AsaWinOdds;
   RunnerArray<double> AsaPlaceLow;
-  QuinellaArray<double> AsaUROdds;
-  ExactaArray<double> AsaUTOdds;
-  TrioArray<double> AsaSRFOdds;
-  TrifectaArray<double> AsaSRTOdds;
+  CheckedCombOdds CombOddsChecked;
   RunnerArray<int> LogicBAxisFlag;
   RunnerArray<int> LogicBPartnerFlag;
   RunnerArray<int> AsaWinRank;       // 1-based place in win-odds order; 0 = no odds
   RunnerArray<int> AsaPlaceLowRank;  // 1-based place in place-low-odds order; 0 = no odds
-  QuinellaArray<int> AsaURPop;
-  ExactaArray<int> AsaUTPop;
-  TrioArray<int> AsaSRFPop;
-  TrifectaArray<int> AsaSRTPop;
   std::uint8_t HrSeen = 0;  // an HR record has been imported for the race
 
   /// Every field to 0, texts empty, flags cleared.

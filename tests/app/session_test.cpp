@@ -9,6 +9,7 @@
 #include "../store/race_day_files.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "store/comb_odds.h"
 #include "support/record_builder.h"
 #include "support/recording_prompts.h"
 #include "support/temp_dir.h"
@@ -97,7 +98,7 @@ TEST_F(SessionTest, ALoadRunsEveryStepAndShowsTheFirstRace) {
   EXPECT_EQ(day.DayVenues[3], "");
   for (const std::string& stake : day.RaceStakeList) EXPECT_EQ(stake, "3000");
   // No odds files: the odds import still ran over every slot.
-  EXPECT_EQ(day.Work[35].AsaUROdds[1], store::kOddsBlank);
+  EXPECT_EQ(store::RaceCombOdds(day, 35).Of(codes::BetType::UR, 1).odds, store::kOddsBlank);
   EXPECT_EQ(day.Work[0].AsaWinOdds[0], 0.0);
   // The payout tables were built from the matched payouts.
   EXPECT_EQ(day.DayPayouts[13].Tan[0].horse, 2);

@@ -6,6 +6,7 @@
 
 #include "bet_rows.h"
 #include "codes/errors.h"
+#include "support/comb_odds_writer.h"
 
 namespace bets {
 namespace {
@@ -17,36 +18,24 @@ class FillBetTableTest : public ::testing::Test {
  protected:
   // Odds 1.5, 2.5, 3.5 … by CombIndex, popularity = index.
   void GiveOdds(BetType type) {
-    for (int i = 1; i <= codes::CombCount(type); ++i) {
-      const double odds = i + 0.5;
-      switch (type) {
-        case BetType::UR:
-          work_->AsaUROdds[i] = odds, work_->AsaURPop[i] = i;
-          break;
-        case BetType::UT:
-          work_->AsaUTOdds[i] = odds, work_->AsaUTPop[i] = i;
-          break;
-        case BetType::SRF:
-          work_->AsaSRFOdds[i] = odds, work_->AsaSRFPop[i] = i;
-          break;
-        default:
-          work_->AsaSRTOdds[i] = odds, work_->AsaSRTPop[i] = i;
-          break;
-      }
-    }
+    for (int i = 1; i <= codes::CombCount(type); ++i) SetOdds(type, i, i + 0.5);
   }
+  void SetOdds(BetType type, int index, double odds) {
+    testsupport::PutCombOdds(*day_, 0, type, index, odds, index);
+  }
+  store::RaceCombOdds Odds() const { return store::RaceCombOdds(*day_, 0); }
 
-  std::unique_ptr<store::RaceWork> work_ = std::make_unique<store::RaceWork>();
+  std::unique_ptr<store::RaceDay> day_ = std::make_unique<store::RaceDay>();
   WorkingLists lists_;
 };
 
 TEST_F(FillBetTableTest, WritesNumberAndTheThreeEntryParts) {
   GiveOdds(BetType::UR);
-  work_->AsaUROdds[1] = 12.3;
+  SetOdds(BetType::UR, 1, 12.3);
   lists_.CombList.Add(" 1- 3");
   lists_.CombList.Add(" 1- 2");
   BetTable table(BetType::UR);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, {});
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, {});
   ASSERT_EQ(table.RowCount(), 3);
   EXPECT_EQ(table.Row(1)[kNoCol], "  1");
   EXPECT_EQ(table.Row(1)[kCombCol], " 1- 2");
@@ -59,7 +48,7 @@ TEST_F(FillBetTableTest, TripleEntriesUseTheWiderFormats) {
   GiveOdds(BetType::SRT);
   lists_.CombList.Add(" 2- 1- 3");
   BetTable table(BetType::SRT);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, {});
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, {});
   EXPECT_EQ(table.Row(1)[kNoCol], "   1");
   EXPECT_EQ(table.Row(1)[kOddsCol], "    273.5");
   EXPECT_EQ(table.Row(1)[kPopularityCol], " 273");
@@ -67,13 +56,13 @@ TEST_F(FillBetTableTest, TripleEntriesUseTheWiderFormats) {
 
 TEST_F(FillBetTableTest, DropsCandidatesWithoutOddsOrIndex) {
   GiveOdds(BetType::UT);
-  work_->AsaUTOdds[codes::UTIndexOf(" 2- 1")] = 0;
-  work_->AsaUTOdds[codes::UTIndexOf(" 3- 1")] = store::kOddsScratched;
+  SetOdds(BetType::UT, codes::UTIndexOf(" 2- 1"), 0);
+  SetOdds(BetType::UT, codes::UTIndexOf(" 3- 1"), store::kOddsScratched);
   for (const char* text : {" 2- 1", " 3- 1", " 1- 1", " 4- 1", " 4- 1"}) {
     lists_.CombList.Add(text);
   }
   BetTable table(BetType::UT);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, {});
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, {});
   EXPECT_EQ(Column(table, kCombCol), std::vector<std::string>{" 4- 1"});
 }
 
@@ -82,7 +71,7 @@ TEST_F(FillBetTableTest, NoCandidatesLeaveOneEmptyRowAndEmptyLabels) {
   table.SetCell(1, kExclusionCol, ExclusionMark());
   table.Summary().count.text = "  2";
   table.Summary().returned = {"     150", LabelColour::Red};
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList,
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList,
                StakeAndCheckTail(StakeMode::Equal, 1000, store::RacePayouts{}));
   ASSERT_EQ(table.RowCount(), 2);
   EXPECT_EQ(table.Row(1), std::vector<std::string>(14));
@@ -96,7 +85,7 @@ TEST_F(FillBetTableTest, TrifectaTableShowsTheFirst306Texts) {
   // 400 trifectas, added in reverse so the list order has to come from sorting.
   for (int i = 400; i >= 1; --i) lists_.CombList.Add(codes::CombText(BetType::SRT, i));
   BetTable table(BetType::SRT);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, {});
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, {});
   ASSERT_EQ(table.RowCount(), 307);
   EXPECT_EQ(lists_.EntryList.Size(), 400);
   EXPECT_EQ(table.Cell(1, kCombCol), " 1- 2- 3");
@@ -108,7 +97,7 @@ TEST_F(FillBetTableTest, TrioTableIsCutAt306AsWell) {
   GiveOdds(BetType::SRF);
   for (int i = 1; i <= 307; ++i) lists_.CombList.Add(codes::CombText(BetType::SRF, i));
   BetTable table(BetType::SRF);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, {});
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, {});
   EXPECT_EQ(table.RowCount(), 307);
 }
 
@@ -116,7 +105,7 @@ TEST_F(FillBetTableTest, ExactaTableHoldsAll306) {
   GiveOdds(BetType::UT);
   for (int i = 1; i <= 306; ++i) lists_.CombList.Add(codes::CombText(BetType::UT, i));
   BetTable table(BetType::UT);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, {});
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, {});
   EXPECT_EQ(table.RowCount(), 307);
   EXPECT_EQ(table.Cell(306, kCombCol), "18-17");
 }
@@ -130,7 +119,7 @@ TEST_F(FillBetTableTest, RunsAllocationThenCheckOnTheFilledRows) {
       [&](BetTable& t) { calls.push_back("check " + t.Cell(1, kCombCol)); },
   };
   BetTable table(BetType::UR);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, tail);
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, tail);
   EXPECT_EQ(calls, (std::vector<std::string>{"allocate  1- 2", "check  1- 2"}));
 }
 
@@ -142,7 +131,7 @@ TEST_F(FillBetTableTest, RefillReplacesMarksStakesAndResults) {
   payouts.UR[0] = {" 1- 2", 1, 250};
   BetTable table(BetType::UR);
   const FillTail tail = StakeAndCheckTail(StakeMode::Equal, 1000, payouts);
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, tail);
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, tail);
   EXPECT_EQ(table.Cell(1, kStakeCol), "   500");
   EXPECT_EQ(table.Cell(1, table.ResultReturnCol()), "   1250");
   EXPECT_EQ(table.Summary().returned.text, "    1250");
@@ -151,7 +140,7 @@ TEST_F(FillBetTableTest, RefillReplacesMarksStakesAndResults) {
   lists_.CombList.Clear();
   lists_.CombList.Add(" 1- 3");
   lists_.CombList.Add(" 2- 3");
-  FillBetTable(table, lists_.CombList, *work_, lists_.EntryList, tail);
+  FillBetTable(table, lists_.CombList, Odds(), lists_.EntryList, tail);
   EXPECT_EQ(Column(table, kExclusionCol), (std::vector<std::string>{"", ""}));
   EXPECT_EQ(Column(table, table.PayoutCol()), (std::vector<std::string>{"", ""}));
   EXPECT_EQ(table.Summary().returned.text, "");

@@ -14,6 +14,7 @@
 #include "codes/bet_numbering.h"
 #include "codes/cell_format.h"
 #include "codes/errors.h"
+#include "support/comb_odds_writer.h"
 
 namespace bets {
 namespace {
@@ -99,20 +100,14 @@ class LogicTest : public ::testing::Test {
   }
 
   void GiveAllOdds() {
-    for (int i = 1; i <= store::kQuinellaCount; ++i)
-      SetOdds(work().AsaUROdds[i], work().AsaURPop[i], i);
-    for (int i = 1; i <= store::kExactaCount; ++i)
-      SetOdds(work().AsaUTOdds[i], work().AsaUTPop[i], i);
-    for (int i = 1; i <= store::kTrioCount; ++i)
-      SetOdds(work().AsaSRFOdds[i], work().AsaSRFPop[i], i);
-    for (int i = 1; i <= store::kTrifectaCount; ++i) {
-      SetOdds(work().AsaSRTOdds[i], work().AsaSRTPop[i], i);
+    for (const BetType type : {BetType::UR, BetType::UT, BetType::SRF, BetType::SRT}) {
+      for (int i = 1; i <= codes::CombCount(type); ++i) SetOdds(type, i, 1.5 + i % 90);
     }
   }
 
-  static void SetOdds(double& odds, int& popularity, int index) {
-    odds = 1.5 + index % 90;
-    popularity = index;
+  // Popularity = index.
+  void SetOdds(BetType type, int index, double odds) {
+    testsupport::PutCombOdds(*day_, kSlot, type, index, odds, index);
   }
 
   void RunA(const FillTail& tail = {}) { LogicA(*day_, kSlot, tables_, lists_, tail); }
@@ -213,7 +208,7 @@ TEST_F(LogicTest, FallbackIsSkippedWhenTheBandGavePairsWithoutOdds) {
   work().OzAve123 = 9.0;
   SetFavouriteOdds(1.5);
   for (const std::string& pair : CombTexts("1-2 1-3 1-8 1-9 2-4 2-8 2-9")) {
-    work().AsaUROdds[codes::URIndexOf(pair)] = 0;
+    SetOdds(BetType::UR, codes::URIndexOf(pair), 0);
   }
   RunA();
   // The fallback's 1-5 and 2-3 have odds, yet the fallback never ran.
@@ -224,7 +219,7 @@ TEST_F(LogicTest, FallbackIsSkippedWhenTheBandGavePairsWithoutOdds) {
 TEST_F(LogicTest, FallbackPairsWithoutOddsStillMarkTheRace) {
   SetRace("05", 16);
   SetFavouriteOdds(1.5);
-  for (int i = 1; i <= store::kQuinellaCount; ++i) work().AsaUROdds[i] = store::kOddsBlank;
+  for (int i = 1; i <= store::kQuinellaCount; ++i) SetOdds(BetType::UR, i, store::kOddsBlank);
   RunA();
   EXPECT_EQ(BetCount(table(BetType::UR)), 0);
   EXPECT_EQ(work().URTaisho, 4);
@@ -417,7 +412,7 @@ TEST_F(LogicBTest, TrifectasHoldTheAxisInEveryPlace) {
 TEST_F(LogicBTest, APairWithoutOddsIsMissingOnlyFromItsTable) {
   SetRace("05", 12);
   Flag(1, {2, 3});
-  work().AsaUROdds[codes::URIndexOf(" 1- 2")] = store::kOddsScratched;
+  SetOdds(BetType::UR, codes::URIndexOf(" 1- 2"), store::kOddsScratched);
   RunB();
   EXPECT_EQ(Bets(table(BetType::UR)), CombTexts("1-3"));
   EXPECT_EQ(Bets(table(BetType::UT)), CombTexts("2-1 3-1"));
@@ -472,10 +467,9 @@ TEST_F(LogicTest, EveryLiveRowHasOddsAboveZeroAndItsOwnPopularity) {
   for (int k = 1; k < 10; ++k) work().LogicBPartnerFlag[k] = 1;
   // Every third combination unsold, scratched or blank.
   const double missing[] = {0, store::kOddsScratched, store::kOddsBlank};
-  for (int i = 1; i <= store::kQuinellaCount; i += 3) work().AsaUROdds[i] = missing[i % 3];
-  for (int i = 1; i <= store::kExactaCount; i += 3) work().AsaUTOdds[i] = missing[i % 3];
-  for (int i = 1; i <= store::kTrioCount; i += 3) work().AsaSRFOdds[i] = missing[i % 3];
-  for (int i = 1; i <= store::kTrifectaCount; i += 3) work().AsaSRTOdds[i] = missing[i % 3];
+  for (const BetType type : {BetType::UR, BetType::UT, BetType::SRF, BetType::SRT}) {
+    for (int i = 1; i <= codes::CombCount(type); i += 3) SetOdds(type, i, missing[i % 3]);
+  }
   for (const bool logic_a : {true, false}) {
     logic_a ? RunA() : RunB();
     for (const BetType type : BetTables::kOrder) {

@@ -18,6 +18,7 @@
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
 #include "samplefeed/feed_writer.h"
+#include "store/comb_odds.h"
 #include "support/recording_prompts.h"
 #include "support/temp_dir.h"
 
@@ -25,18 +26,25 @@ namespace {
 
 using codes::BetType;
 
-// The odds of a combination as the race day holds them.
-double OddsOf(const store::RaceWork& work, BetType type, int index) {
-  switch (type) {
-    case BetType::UR:
-      return work.AsaUROdds[index];
-    case BetType::UT:
-      return work.AsaUTOdds[index];
-    case BetType::SRF:
-      return work.AsaSRFOdds[index];
-    default:
-      return work.AsaSRTOdds[index];
-  }
+// The odds of a combination as its odds record in the race day holds them: the field's
+// digits are the tenths.
+double OddsOf(const store::RaceDay& day, int slot, BetType type, int index) {
+  const codes::odds_layout::OddsRun& run = store::CombOddsRunOf(type);
+  const auto record = [&]() -> std::string_view {
+    switch (type) {
+      case BetType::UR:
+        return day.O2aRec[slot].Text();
+      case BetType::UT:
+        return day.O4aRec[slot].Text();
+      case BetType::SRF:
+        return day.O5aRec[slot].Text();
+      default:
+        return day.O6aRec[slot].Text();
+    }
+  }();
+  const size_t at = static_cast<size_t>(run.start - 1 + run.entry_length * (index - 1) +
+                                        run.odds_offset);
+  return std::stod(std::string(record.substr(at, static_cast<size_t>(run.odds_width)))) / 10;
 }
 
 // "%7.1f" of the exact quotient numerator / denominator (both positive) with a half
@@ -120,7 +128,6 @@ class EngineEndToEnd : public ::testing::Test {
   void CheckTables(const std::string& where) {
     const store::RaceDay& day = session_.Day();
     const int slot = day.CurrentSlot;
-    const store::RaceWork& work = day.Work[slot];
     const store::RacePayouts& payouts = day.DayPayouts[slot];
     for (BetType type : bets::BetTables::kOrder) {
       const bets::BetTable& table = session_.Screen.Tables.Table(type);
@@ -140,7 +147,7 @@ class EngineEndToEnd : public ::testing::Test {
         ASSERT_GT(index, 0) << at << " row " << row << " " << comb;
         const double odds = codes::CellNumber(table.Cell(row, bets::kOddsCol));
         EXPECT_GT(odds, 0) << at << " row " << row;
-        EXPECT_NEAR(odds, OddsOf(work, type, index), 0.05) << at << " row " << row;
+        EXPECT_NEAR(odds, OddsOf(day, slot, type, index), 0.05) << at << " row " << row;
         const long long stake = codes::CellInt(table.Cell(row, bets::kStakeCol));
         EXPECT_GE(stake, 100) << at << " row " << row;
         EXPECT_EQ(stake % 100, 0) << at << " row " << row;

@@ -12,6 +12,7 @@
 
 #include "codes/errors.h"
 #include "platform/clock.h"
+#include "store/comb_odds.h"
 #include "store/day_prefix.h"
 #include "store/odds_text.h"
 #include "store/record_store.h"
@@ -20,6 +21,10 @@
 
 namespace {
 
+using codes::BetType::SRF;
+using codes::BetType::SRT;
+using codes::BetType::UR;
+using codes::BetType::UT;
 using store::OddsKind;
 using testsupport::Put;
 
@@ -67,6 +72,33 @@ TEST(OddsTextTest, PlainDigitsGiveTheSameValueAsTheGeneralConversion) {
     const double expected = static_cast<double>(std::stoll(digits)) / 10;
     ASSERT_EQ(store::OddsValue(padded), expected) << padded;
     ASSERT_EQ(store::OddsValue(" " + digits), expected) << digits;
+  }
+}
+
+// The check of a whole run reads each field as one word; it must flag exactly the fields
+// the byte-by-byte check flags, with any byte at any place of the field, for the first
+// entry and for the last (whose word may reach the end of the record).
+TEST(OddsTextTest, TheRunCheckFlagsExactlyTheFieldsTheByteCheckFlags) {
+  for (const codes::BetType type : {codes::BetType::UR, codes::BetType::SRT}) {
+    const codes::odds_layout::OddsRun& run = store::CombOddsRunOf(type);
+    const int length = type == codes::BetType::UR ? store::kO2Length : store::kO6Length;
+    std::string record = testsupport::BlankRecord(length);
+    for (const int entry : {1, run.count}) {
+      const int pos = run.start + run.entry_length * (entry - 1) + run.odds_offset;
+      for (const char base : {'0', ' '}) {
+        for (int at = 0; at < run.odds_width; ++at) {
+          for (int byte = 0; byte < 256; ++byte) {
+            std::string field(static_cast<size_t>(run.odds_width), base);
+            field[static_cast<size_t>(at)] = static_cast<char>(byte);
+            Put(record, pos, field);
+            const int expected = store::IsDigitsOrBlank(field) ? run.count + 1 : entry;
+            ASSERT_EQ(store::NextOtherOddsText(record, run, 1), expected)
+                << "entry " << entry << " byte " << byte << " at " << at;
+          }
+        }
+      }
+      Put(record, pos, std::string(static_cast<size_t>(run.odds_width), ' '));
+    }
   }
 }
 
@@ -172,6 +204,9 @@ class OddsImportTest : public ::testing::Test {
   }
 
   store::RaceWork& Work(int s) { return day_->Work[s]; }
+  store::CombOdds Comb(int s, codes::BetType type, int index) const {
+    return store::RaceCombOdds(*day_, s).Of(type, index);
+  }
 
   testsupport::TempDir dir_;
   platform::FixedClock clock_;
@@ -219,14 +254,12 @@ TEST_F(OddsImportTest, QuinellaSentinelsAndTheLastEntryOfPopularityOne) {
   PutEntry(o2, kO2, 10, "------", 1);  // no odds: its popularity is not read
   WriteOdds(".jvO2a", o2);
   Import(0);
-  const store::RaceWork& w = Work(0);
-  EXPECT_EQ(w.AsaUROdds[1], -1.0);
-  EXPECT_EQ(w.AsaURPop[1], 0);
-  EXPECT_EQ(w.AsaUROdds[2], 5.6);
-  EXPECT_EQ(w.AsaURPop[3], 2);
-  EXPECT_EQ(w.AsaURPop[10], 0);
-  EXPECT_EQ(w.AsaUROdds[4], -2.0);
-  EXPECT_EQ(w.AsaURFavOdds, 10.2);
+  EXPECT_EQ(Comb(0, UR, 1), (store::CombOdds{-1.0, 0}));
+  EXPECT_EQ(Comb(0, UR, 2), (store::CombOdds{5.6, 1}));
+  EXPECT_EQ(Comb(0, UR, 3), (store::CombOdds{8.9, 2}));
+  EXPECT_EQ(Comb(0, UR, 10), (store::CombOdds{-1.0, 0}));
+  EXPECT_EQ(Comb(0, UR, 4), (store::CombOdds{-2.0, 0}));
+  EXPECT_EQ(Work(0).AsaURFavOdds, 10.2);
 }
 
 TEST_F(OddsImportTest, WithoutOddsFilesWinValuesAreZeroAndCombinationsBlank) {
@@ -241,11 +274,10 @@ TEST_F(OddsImportTest, WithoutOddsFilesWinValuesAreZeroAndCombinationsBlank) {
     EXPECT_EQ(w.AsaWinRank[k], 0);
   }
   EXPECT_EQ(w.AsaURFavOdds, 0);
-  EXPECT_EQ(w.AsaUROdds[153], -2.0);
-  EXPECT_EQ(w.AsaUTOdds[306], -2.0);
-  EXPECT_EQ(w.AsaSRFOdds[816], -2.0);
-  EXPECT_EQ(w.AsaSRTOdds[4896], -2.0);
-  EXPECT_EQ(w.AsaSRTPop[4896], 0);
+  EXPECT_EQ(Comb(0, UR, 153), (store::CombOdds{-2.0, 0}));
+  EXPECT_EQ(Comb(0, UT, 306), (store::CombOdds{-2.0, 0}));
+  EXPECT_EQ(Comb(0, SRF, 816), (store::CombOdds{-2.0, 0}));
+  EXPECT_EQ(Comb(0, SRT, 4896), (store::CombOdds{-2.0, 0}));
 }
 
 TEST_F(OddsImportTest, EveryKindIsReadAtItsOwnPositions) {
@@ -261,16 +293,13 @@ TEST_F(OddsImportTest, EveryKindIsReadAtItsOwnPositions) {
     WriteOdds(suffixes[t], r);
   }
   Import(3);
-  const store::RaceWork& w = Work(3);
-  EXPECT_EQ(w.AsaUTOdds[1], 12.3);
-  EXPECT_EQ(w.AsaUTOdds[306], 987.6);
-  EXPECT_EQ(w.AsaUTPop[306], 45);
-  EXPECT_EQ(w.AsaSRFOdds[1], 12.3);
-  EXPECT_EQ(w.AsaSRFPop[816], 45);
-  EXPECT_EQ(w.AsaSRTOdds[4896], 987.6);
-  EXPECT_EQ(w.AsaSRTPop[1], 1);
-  EXPECT_EQ(w.AsaSRTOdds[2], -2.0);
-  EXPECT_EQ(w.AsaURFavOdds, 0);  // only quinellas name it
+  const codes::BetType types[] = {UT, SRF, SRT};
+  for (int t = 0; t < 3; ++t) {
+    EXPECT_EQ(Comb(3, types[t], 1), (store::CombOdds{12.3, 1})) << t;
+    EXPECT_EQ(Comb(3, types[t], 2), (store::CombOdds{-2.0, 0})) << t;
+    EXPECT_EQ(Comb(3, types[t], last[t]), (store::CombOdds{987.6, 45})) << t;
+  }
+  EXPECT_EQ(Work(3).AsaURFavOdds, 0);  // only quinellas name it
 }
 
 TEST_F(OddsImportTest, ABadOddsTextEndsTheImportAtThatEntryNamingTheFile) {
@@ -287,11 +316,73 @@ TEST_F(OddsImportTest, ABadOddsTextEndsTheImportAtThatEntryNamingTheFile) {
     EXPECT_NE(what.find(".jvO2a"), std::string::npos) << what;
     EXPECT_NE(what.find("quinella entry 5"), std::string::npos) << what;
   }
-  const store::RaceWork& w = Work(0);
-  EXPECT_EQ(w.AsaUROdds[2], 5.6);
-  EXPECT_EQ(w.AsaURFavOdds, 5.6);
-  EXPECT_EQ(w.AsaUROdds[4], -2.0);
-  EXPECT_EQ(w.AsaUROdds[6], 0);  // never reached
+  EXPECT_EQ(Comb(0, UR, 2), (store::CombOdds{5.6, 1}));
+  EXPECT_EQ(Work(0).AsaURFavOdds, 5.6);
+  EXPECT_EQ(Comb(0, UR, 4), (store::CombOdds{-2.0, 0}));
+  EXPECT_EQ(Comb(0, UR, 5), (store::CombOdds{}));  // the bad text reads as missing
+  EXPECT_EQ(Comb(0, UR, 6), (store::CombOdds{}));  // never reached
+  EXPECT_EQ(Comb(0, SRT, 1), (store::CombOdds{}));  // a kind after it is never checked
+}
+
+// Where the bad text lies in the word the check reads at once: the first byte, the last
+// byte of the field, a byte that only looks like a digit or a blank to a careless test.
+struct BadTrifectaCase {
+  const char* name;
+  const char* text;
+};
+
+class BadTrifectaTextTest : public OddsImportTest,
+                            public ::testing::WithParamInterface<BadTrifectaCase> {};
+
+TEST_P(BadTrifectaTextTest, StopsAtTheEntryAndLeavesTheOnesBefore) {
+  const std::string key = KeyOf("08", 11);
+  day_->RaRec[2].Assign(RaOf(key, 18));
+  std::string o6 = CombRecordOf(kO6, key);
+  PutEntry(o6, kO6, 1, "0000123", 4);
+  PutEntry(o6, kO6, 4895, GetParam().text, 5);
+  PutEntry(o6, kO6, 4896, "0000456", 6);
+  WriteOdds(".jvO6a", o6);
+  try {
+    Import(2);
+    FAIL() << GetParam().text;
+  } catch (const codes::InputError& e) {
+    EXPECT_NE(std::string(e.what()).find("trifecta entry 4895"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(Work(2).CombOddsChecked.SRT, 4894);
+  EXPECT_EQ(Comb(2, SRT, 1), (store::CombOdds{12.3, 4}));
+  EXPECT_EQ(Comb(2, SRT, 4896), (store::CombOdds{}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, BadTrifectaTextTest, ::testing::Values(
+    BadTrifectaCase{"LetterFirst",      "x000123"},
+    BadTrifectaCase{"LetterLast",       "000012x"},
+    BadTrifectaCase{"ColonAfterNine",   "00:0123"},
+    BadTrifectaCase{"SlashBeforeZero",  "000/123"},
+    BadTrifectaCase{"DigitsAndBlanks",  "  12 3 "},
+    BadTrifectaCase{"HighByte",         "\x82" "000123"},
+    BadTrifectaCase{"TabForBlank",      "\t      "}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(OddsImportTest, TextsOtherThanDigitsOrBlanksThatAreOddsStillPass) {
+  const std::string key = KeyOf("08", 11);
+  day_->RaRec[2].Assign(RaOf(key, 18));
+  std::string o6 = CombRecordOf(kO6, key);
+  PutEntry(o6, kO6, 1, "   12.3", 4);
+  PutEntry(o6, kO6, 2, "-------", 9);
+  PutEntry(o6, kO6, 3, "  0123 ", 7);
+  WriteOdds(".jvO6a", o6);
+  Import(2);
+  EXPECT_EQ(Work(2).CombOddsChecked.SRT, 4896);
+  EXPECT_EQ(Comb(2, SRT, 1), (store::CombOdds{1.23, 4}));
+  EXPECT_EQ(Comb(2, SRT, 2), (store::CombOdds{-1.0, 0}));
+  EXPECT_EQ(Comb(2, SRT, 3), (store::CombOdds{12.3, 7}));
+}
+
+TEST_F(OddsImportTest, OnlyTheFourCombinationKindsHaveOddsRecords) {
+  EXPECT_THROW(store::RaceCombOdds(*day_, 0).Of(codes::BetType::WD, 1), codes::LogicError);
+  EXPECT_THROW(store::RaceCombOdds(*day_, 36), codes::LogicError);
 }
 
 TEST_F(OddsImportTest, AFileEndingInsideARecordIsReportedWithItsName) {
@@ -398,7 +489,7 @@ TEST_F(OddsImportTest, EveryRaceGetsTheRecordAScanFromTheStartFinds) {
     // The values come from the record found.
     const std::string o2 = views[1];
     const double first = store::OddsValue(std::string_view(o2).substr(44, 6));
-    EXPECT_EQ(Work(s).AsaUROdds[1], first) << "slot " << s;
+    EXPECT_EQ(Comb(s, UR, 1).odds, first) << "slot " << s;
     if (day_->O1aRec[s].Int(26, 2) > 0) {
       EXPECT_GT(Work(s).AsaWinOdds[0], 0) << "slot " << s;
     } else {

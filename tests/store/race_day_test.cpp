@@ -7,9 +7,16 @@
 #include <string>
 
 #include "codes/errors.h"
+#include "store/comb_odds.h"
 #include "store/registered_runners.h"
 
 namespace {
+
+using codes::BetType;
+
+void Comb(const store::RaceDay& day, BetType type, int index) {
+  store::RaceCombOdds(day, 0).Of(type, index);
+}
 
 // The message of the LogicError that `access` raises, or "" when it raises none.
 std::string IndexErrorOf(const std::function<void()>& access) {
@@ -48,11 +55,12 @@ const IndexCase kIndexCases[] = {
   {"WinOddsRunner",    [](store::RaceDay& d) { d.Work[0].AsaWinOdds[18]; },      "runner index 18 outside 0..17"},
   {"VenueZero",        [](store::RaceDay& d) { d.DayVenues[0]; },                "venue position index 0 outside 1..3"},
   {"VenueFour",        [](store::RaceDay& d) { d.PreDayFav1st[4]; },             "venue position index 4 outside 1..3"},
-  {"QuinellaZero",     [](store::RaceDay& d) { d.Work[0].AsaUROdds[0]; },        "quinella combination index 0 outside 1..153"},
-  {"QuinellaLast",     [](store::RaceDay& d) { d.Work[0].AsaURPop[153]; },       ""},
-  {"ExactaPastEnd",    [](store::RaceDay& d) { d.Work[0].AsaUTOdds[307]; },      "exacta combination index 307 outside 1..306"},
-  {"TrioPastEnd",      [](store::RaceDay& d) { d.Work[0].AsaSRFPop[817]; },      "trio combination index 817 outside 1..816"},
-  {"TrifectaPastEnd",  [](store::RaceDay& d) { d.Work[0].AsaSRTOdds[4897]; },    "trifecta combination index 4897 outside 1..4896"},
+  {"QuinellaZero",     [](store::RaceDay& d) { Comb(d, BetType::UR, 0); },       "quinella combination index 0 outside 1..153"},
+  {"QuinellaLast",     [](store::RaceDay& d) { Comb(d, BetType::UR, 153); },     ""},
+  {"ExactaPastEnd",    [](store::RaceDay& d) { Comb(d, BetType::UT, 307); },     "exacta combination index 307 outside 1..306"},
+  {"TrioPastEnd",      [](store::RaceDay& d) { Comb(d, BetType::SRF, 817); },    "trio combination index 817 outside 1..816"},
+  {"TrifectaLast",     [](store::RaceDay& d) { Comb(d, BetType::SRT, 4896); },   ""},
+  {"TrifectaPastEnd",  [](store::RaceDay& d) { Comb(d, BetType::SRT, 4897); },   "trifecta combination index 4897 outside 1..4896"},
   {"StakeListPastEnd", [](store::RaceDay& d) { d.RaceStakeList[36]; },           "slot index 36 outside 0..35"},
   {"RecordFieldPast",  [](store::RaceDay& d) { d.HrRec[0].Field(718, 3); },      "record field 718+3 outside a record of 719 bytes"},
 };
@@ -74,18 +82,11 @@ void FillWork(store::RaceWork& w) {
   w.FavDayRank = 3;
   w.AsaWinOdds[17] = 12.3;
   w.AsaPlaceLow[0] = -1;
-  w.AsaUROdds[153] = -2;
-  w.AsaUTOdds[306] = 7.7;
-  w.AsaSRFOdds[816] = 8.8;
-  w.AsaSRTOdds[4896] = 99.9;
+  w.CombOddsChecked = {153, 306, 816, 4896};
   w.LogicBAxisFlag[5] = 1;
   w.LogicBPartnerFlag[6] = 1;
   w.AsaWinRank[0] = 1;
   w.AsaPlaceLowRank[1] = 2;
-  w.AsaURPop[1] = 1;
-  w.AsaUTPop[2] = 2;
-  w.AsaSRFPop[3] = 3;
-  w.AsaSRTPop[4] = 4;
   w.HrSeen = 1;
 }
 
@@ -99,7 +100,7 @@ TEST(RaceDayTest, ResetRaceWorkEmptiesEveryFieldOfEverySlot) {
     EXPECT_EQ(day->Work[slot], fresh->Work[slot]) << "slot " << slot;
   }
   EXPECT_TRUE(day->Work[7].AsaFetchTime1.empty());
-  EXPECT_EQ(day->Work[7].AsaSRTOdds[4896], 0.0);
+  EXPECT_EQ(day->Work[7].CombOddsChecked.SRT, 0);
 }
 
 TEST(RaceDayTest, ResetRaceWorkLeavesTheRawRecordsAndDayValues) {
