@@ -145,8 +145,14 @@ std::filesystem::path IniFileForExecutable(const std::filesystem::path& executab
   return ini.replace_extension(".ini");
 }
 
+void IniFile::HoldContents() {
+  held_ = LoadOrEmpty(file_);
+  holding_ = true;
+}
+
 std::optional<std::string> IniFile::ReadRaw(std::string_view section, std::string_view key) const {
-  std::optional<Lines> lines = LoadOrEmpty(file_);
+  std::optional<Lines> loaded;
+  const std::optional<Lines>& lines = holding_ ? held_ : (loaded = LoadOrEmpty(file_));
   if (!lines) return std::nullopt;
   const KeyPlace place = FindKey(*lines, section, key);
   if (place.key == std::string::npos) return std::nullopt;
@@ -202,6 +208,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     lines.push_back(line);
   }
   files.Save(file_, lines);
+  if (holding_) held_ = std::move(lines);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 
@@ -24,6 +25,12 @@ class IniFile {
   explicit IniFile(std::filesystem::path file) : file_(std::move(file)) {}
 
   const std::filesystem::path& File() const { return file_; }
+
+  /// From now on every read uses the lines the file holds at this moment instead of going
+  /// to the file: for a long run of reads that must all see one set of settings (the
+  /// verification export reads the stake and the logic at every race). A write still
+  /// rewrites the file, and the held lines with it.
+  void HoldContents();
 
   /// The value as the file holds it, trimmed and cut to 2048 bytes; nullopt when missing.
   std::optional<std::string> ReadRaw(std::string_view section, std::string_view key) const;
@@ -47,6 +54,8 @@ class IniFile {
 
  private:
   std::filesystem::path file_;
+  bool holding_ = false;
+  std::optional<std::vector<std::string>> held_;  // nullopt: the file could not be read
 };
 
 /// The quoting rule of text values: "" and ｢｣ become empty; a value longer than two

@@ -42,16 +42,24 @@ std::vector<std::pair<std::string, std::filesystem::path>> DataFiles(const Recor
   } catch (const codes::InputError&) {
     return files;  // no stored name can start or end with text that has no UTF-8 form
   }
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(store.DataFolder(), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    // The name as a view of the path's own text: no copy for the thousands that fail.
-    const std::string& full = it->path().native();
-    const std::string_view stored = std::string_view(full).substr(full.rfind('/') + 1);
-    if (!stored.starts_with(stored_head) || !EndsWith(stored, stored_tail)) continue;
-    if (!it->is_regular_file(ec)) continue;
-    if (std::optional<std::string> name = SjisName(it->path())) {
-      files.emplace_back(std::move(*name), it->path());
+  const auto add = [&](const std::filesystem::path& path) {
+    if (std::optional<std::string> name = SjisName(path)) files.emplace_back(std::move(*name), path);
+  };
+  if (const std::vector<std::string>* held = store.HeldDataFolderNames()) {
+    // Sorted names: those that start with the head lie together.
+    for (auto it = std::lower_bound(held->begin(), held->end(), stored_head);
+         it != held->end() && it->starts_with(stored_head); ++it) {
+      if (EndsWith(*it, stored_tail)) add(store.DataFolder() / *it);
+    }
+  } else {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(store.DataFolder(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+      // The name as a view of the path's own text: no copy for the thousands that fail.
+      const std::string& full = it->path().native();
+      const std::string_view stored = std::string_view(full).substr(full.rfind('/') + 1);
+      if (!stored.starts_with(stored_head) || !EndsWith(stored, stored_tail)) continue;
+      if (it->is_regular_file(ec)) add(it->path());
     }
   }
   std::sort(files.begin(), files.end());

@@ -90,6 +90,17 @@ std::string RecordStore::ProgramFolderText() const {
   return codes::Utf8ToSjis(program_folder_.string());
 }
 
+void RecordStore::HoldDataFolderNames() {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(data_folder_, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    if (it->is_regular_file(ec)) names.push_back(it->path().filename().native());
+  }
+  std::sort(names.begin(), names.end());
+  held_data_names_ = std::move(names);
+}
+
 void RecordStore::PrepareFolders() {
   data_folder_ = ResolveFolder(program_folder_, "Data");
   change_folder_ = ResolveFolder(program_folder_, "CHG");

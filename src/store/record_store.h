@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/clock.h"
 #include "store/line_files.h"
@@ -81,6 +82,16 @@ class RecordStore {
   /// "ファイル名を作れないレコードを破棄しました（why）：" + id and RaceKey, to the log.
   void LogBadRecord(std::string_view record, std::string_view why);
 
+  /// From now on the look-ups of date_list.h use the names the data folder holds at this
+  /// moment instead of listing the folder each time: for a long reader under which no
+  /// file is added (the verification export, whose date list is taken once as well).
+  void HoldDataFolderNames();
+  /// The held names of the data folder's regular files (UTF-8, ascending); nullptr when
+  /// not holding them.
+  const std::vector<std::string>* HeldDataFolderNames() const {
+    return held_data_names_ ? &*held_data_names_ : nullptr;
+  }
+
   /// The files on disk, written at once.
   DiskLineFiles& Disk() { return disk_; }
   const platform::Clock& Clock() const { return clock_; }
@@ -92,6 +103,7 @@ class RecordStore {
   std::filesystem::path kaime_folder_;
   const platform::Clock& clock_;
   DiskLineFiles disk_;
+  std::optional<std::vector<std::string>> held_data_names_;
 };
 
 }  // namespace store

@@ -39,6 +39,10 @@ void Work(Shared& shared) {
                        setup.program_folder);
   session.DateCombo.Items = setup.date_items;
   session.Screen.LogicUnticked = setup.logic_unticked;
+  // The run works from the date list taken at its start: it reads the settings and the
+  // names of the data folder once as well, not again at every race and every day.
+  session.Settings().Ini().HoldContents();
+  session.Store().HoldDataFolderNames();
   while (!shared.stop) {
     const size_t i = shared.next++;
     if (i >= shared.days.size()) break;

@@ -128,6 +128,28 @@ TEST(WriteTest, ReplacesInPlaceAddsToTheSectionAndAddsSections) {
             "[locate]\r\nmax=1\r\n");
 }
 
+TEST(HoldContentsTest, ReadsKeepTheHeldLinesAndWritesGoToTheFileAndThem) {
+  TempDir dir;
+  const auto file = dir.path() / "q.ini";
+  WriteFileBytes(file, "[Kaime]\r\nOption=2\r\n");
+  IniFile ini(file);
+  ini.HoldContents();
+  WriteFileBytes(file, "[Kaime]\r\nOption=1\r\n");  // changed behind the holder's back
+  EXPECT_EQ(ini.ReadInteger("Kaime", "Option", 0), 2);
+  ini.WriteInteger("KaimeSet", "HaibunSet", 1);  // rewrites the file as it is now
+  EXPECT_EQ(ReadFileBytes(file), "[Kaime]\r\nOption=1\r\n[KaimeSet]\r\nHaibunSet=1\r\n");
+  EXPECT_EQ(ini.ReadInteger("Kaime", "Option", 0), 1);
+  EXPECT_EQ(ini.ReadInteger("KaimeSet", "HaibunSet", 0), 1);
+}
+
+TEST(HoldContentsTest, AMissingFileHeldReadsAsEmpty) {
+  TempDir dir;
+  IniFile ini(dir.path() / "none.ini");
+  ini.HoldContents();
+  WriteFileBytes(dir.path() / "none.ini", "[Kaime]\r\nOption=2\r\n");
+  EXPECT_EQ(ini.ReadInteger("Kaime", "Option", 7), 7);
+}
+
 class RoundTripTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RoundTripTest, WhatIsWrittenReadsBackUnchanged) {

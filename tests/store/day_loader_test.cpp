@@ -336,3 +336,28 @@ TEST_F(DayLoaderTest, DayRunnerFilesAreThoseOfThatDay) {
 }
 
 }  // namespace
+
+namespace {
+
+// With the names held, the look-ups give what a fresh listing gives, and see no file
+// added after the hold: the export works from the folder as it was when it started.
+TEST_F(DayLoaderTest, HeldNamesGiveWhatTheListingGaveWhenTheyWereTaken) {
+  testsupport::StoreDay(store_, kYmd, testsupport::TwelveRacesAt({"05", "08"}));
+  testsupport::StoreDay(store_, "20240519", {{"06", 1, 8}});
+  for (const char* name : {"notes.jvRA", "2024年05月18日.jvSEr.bak", "2024年05月18日x.jvSEr"}) {
+    testsupport::WriteFileBytes(DataFile(name), "");
+  }
+  std::filesystem::create_directory(DataFile("2024年05月18日dir.jvSEr"));
+  const std::vector<std::string> dates = store::BuildDateList(store_);
+  const std::vector<std::filesystem::path> runners = store::DayRunnerFiles(store_, Day());
+  ASSERT_EQ(runners.size(), 3u);  // 京都, 東京 and the stray one; never the folder
+
+  store_.HoldDataFolderNames();
+  testsupport::StoreDay(store_, "20240520", {{"06", 1, 8}});
+  EXPECT_EQ(store::BuildDateList(store_), dates);
+  EXPECT_EQ(store::DayRunnerFiles(store_, Day()), runners);
+  EXPECT_TRUE(store::DayRunnerFiles(store_, Day("20240520")).empty());
+  EXPECT_EQ(store::DayRunnerFiles(store_, Day("20240519")).size(), 1u);
+}
+
+}  // namespace
