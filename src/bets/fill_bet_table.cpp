@@ -74,10 +74,9 @@ FillTail StakeAndCheckTail(StakeMode mode, int amount, const store::RacePayouts&
 }
 
 void ClearBetTable(BetTable& table) {
-  for (int row = 1; row < table.RowCount(); ++row) {
-    for (int col = 0; col < table.ColCount(); ++col) table.SetCell(row, col, "");
-  }
+  // Rows past the first go with the row count; only the first is left to empty.
   table.SetRowCount(2);
+  for (int col = 0; col < table.ColCount(); ++col) table.SetCell(1, col, "");
   table.Summary().ClearTexts();
 }
 
