@@ -79,8 +79,12 @@ int BetTable::ColCount() const {
 void BetTable::SetRowCount(int count) {
   // Above the 307 rows a fill makes, so that the allocation's own guard stays testable.
   codes::CheckIndex(count, 1, codes::CombCount(codes::BetType::SRT) + 1, "bet table row count");
-  rows_.resize(static_cast<std::size_t>(count),
-               std::vector<std::string>(static_cast<std::size_t>(ColCount())));
+  const auto rows = static_cast<std::size_t>(count);
+  if (rows <= rows_.size()) {
+    rows_.resize(rows);
+  } else {
+    rows_.resize(rows, std::vector<std::string>(static_cast<std::size_t>(ColCount())));
+  }
 }
 
 void BetTable::CheckRow(int row) const {

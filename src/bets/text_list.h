@@ -6,25 +6,40 @@
 
 namespace bets {
 
-/// A list of texts kept sorted by plain character-code comparison that ignores duplicate
-/// additions. The fixed-width, blank-padded numbers of the combination texts make text
-/// order equal numeric order, and the bet tables rely on it.
+/// A list of texts in sorted order by plain character-code comparison, each text once
+/// however often it was added. The fixed-width, blank-padded numbers of the combination
+/// texts make text order equal numeric order, and the bet tables rely on it.
+///
+/// A generator adds hundreds of texts, many of them twice, before anything reads the list:
+/// additions are gathered as they come and put in order (duplicates dropped) at the first
+/// read after them.
 class SortedTextList {
  public:
-  /// Inserts the text in its sorted place; nothing happens when it is already listed.
-  void Add(std::string_view text);
-  void Clear() { items_.clear(); }
+  /// Adds the text; a text already listed stays listed once.
+  void Add(std::string_view text) {
+    items_.emplace_back(text);
+    sorted_ = false;
+  }
+  void Clear() {
+    items_.clear();
+    sorted_ = true;
+  }
   bool Empty() const { return items_.empty(); }
-  int Size() const { return static_cast<int>(items_.size()); }
+  int Size() const { return static_cast<int>(Items().size()); }
   /// Item i (0-based); LogicError outside 0..Size()-1.
   const std::string& operator[](int i) const;
   bool Contains(std::string_view text) const;
 
-  auto begin() const { return items_.begin(); }
-  auto end() const { return items_.end(); }
+  auto begin() const { return Items().begin(); }
+  auto end() const { return Items().end(); }
 
  private:
-  std::vector<std::string> items_;
+  // The items in order without duplicates, ordering them first when texts were added.
+  const std::vector<std::string>& Items() const;
+
+  // Ordering on first read changes no text the list holds, only where it is kept.
+  mutable std::vector<std::string> items_;
+  mutable bool sorted_ = true;
 };
 
 /// The three working lists of the generators (owned by the session beside the tables).

@@ -10,7 +10,6 @@
 #include "codes/layouts/odds_layout.h"
 #include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
-#include "store/comb_odds.h"
 #include "store/line_files.h"
 #include "store/odds_text.h"
 #include "store/registered_runners.h"
@@ -106,13 +105,16 @@ void CheckCombinations(const RawRecord<N>& record, const CombOddsLayout& layout,
 }
 
 // The odds of the quinella of popularity 1 among the checked entries; where several have
-// it, the last one.
+// it, the last one. An entry whose odds are no number has no popularity.
 double FavouriteQuinellaOdds(const RaceDay& day, int slot) {
-  const RaceCombOdds market(day, slot);
+  const codes::odds_layout::OddsRun& run = kQuinellaLayout.run;
+  const O2Record& record = day.O2aRec[slot];
   double favourite = 0;
   for (int i = 1; i <= day.Work[slot].CombOddsChecked.UR; ++i) {
-    const CombOdds comb = market.Of(codes::BetType::UR, i);
-    if (comb.popularity == 1) favourite = comb.odds;
+    const int entry = run.start + run.entry_length * (i - 1);
+    if (record.Int(entry + run.popularity_offset, run.popularity_width) != 1) continue;
+    const double odds = OddsValue(record.Field(entry + run.odds_offset, run.odds_width));
+    if (IsOddsNumber(odds)) favourite = odds;
   }
   return favourite;
 }

@@ -75,18 +75,27 @@ int NextOtherOddsText(std::string_view record, const codes::odds_layout::OddsRun
                       int from) {
   static_assert(std::endian::native == std::endian::little, "a word holds its first byte lowest");
   const int width = run.odds_width;
-  const std::uint64_t keep = width >= 8 ? ~0ULL : (1ULL << (8 * width)) - 1;
-  for (int i = std::max(from, 1); i <= run.count; ++i) {
-    const auto at = static_cast<size_t>(run.start - 1 + run.entry_length * (i - 1) + run.odds_offset);
-    if (width > 8 || at + 8 > record.size()) {
-      if (!IsDigitsOrBlank(codes::Field(record, static_cast<int>(at) + 1, width))) return i;
-      continue;
+  const auto offset_of = [&](int i) {
+    return static_cast<size_t>(run.start - 1 + run.entry_length * (i - 1) + run.odds_offset);
+  };
+  int i = std::max(from, 1);
+  if (width >= 1 && width <= 8) {
+    // One load of eight bytes per field, while eight bytes remain in the record; the bytes
+    // past the field are replaced by what passes either test.
+    const std::uint64_t keep = width == 8 ? ~0ULL : (1ULL << (8 * width)) - 1;
+    const std::uint64_t zeros = kZeros & ~keep;
+    const std::uint64_t blanks = kBlanks & keep;
+    const auto stride = static_cast<size_t>(run.entry_length);
+    for (size_t at = offset_of(i); i <= run.count && at + 8 <= record.size(); ++i, at += stride) {
+      std::uint64_t word;
+      std::memcpy(&word, record.data() + at, sizeof word);
+      word &= keep;
+      // Both tests at once: which one passes alternates too often for a branch on each.
+      if (!AllDigitBytes(word | zeros) & (word != blanks)) return i;
     }
-    // One load of eight bytes; those past the field are replaced by what passes either test.
-    std::uint64_t word;
-    std::memcpy(&word, record.data() + at, sizeof word);
-    word &= keep;
-    if (!AllDigitBytes(word | (kZeros & ~keep)) && (word | (kBlanks & ~keep)) != kBlanks) return i;
+  }
+  for (; i <= run.count; ++i) {
+    if (!IsDigitsOrBlank(codes::Field(record, static_cast<int>(offset_of(i)) + 1, width))) return i;
   }
   return run.count + 1;
 }
