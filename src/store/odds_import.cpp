@@ -41,13 +41,30 @@ double ConvertOdds(std::string_view text, const DayOddsFiles& odds, OddsKind kin
   }
 }
 
+// The record of the race in the kind's file, or nullopt (the target is then left as it was).
+std::optional<std::string_view> RecordOfRace(const RaRecord& ra, const DayOddsFiles& odds,
+                                             OddsKind kind) {
+  if (!odds.Exists(kind) || ra.Int(codes::ra_layout::kRaceNumber) <= 0) return std::nullopt;
+  const std::string key = RaceNumberKey(ra.Text());
+  if (codes::IsBlank(key)) return std::nullopt;
+  return odds.Find(kind, key);
+}
+
 template <int N>
 void MatchRecord(const RaRecord& ra, const DayOddsFiles& odds, OddsKind kind,
                  RawRecord<N>& target) {
-  if (!odds.Exists(kind) || ra.Int(codes::ra_layout::kRaceNumber) <= 0) return;
-  const std::string key = RaceNumberKey(ra.Text());
-  if (codes::IsBlank(key)) return;
-  if (const std::optional<std::string_view> record = odds.Find(kind, key)) target.Assign(*record);
+  if (const std::optional<std::string_view> record = RecordOfRace(ra, odds, kind)) {
+    target.Assign(*record);
+  }
+}
+
+// A combination record is not copied: it stays in the file's bytes, which it keeps.
+template <int N>
+void MatchRecord(const RaRecord& ra, const DayOddsFiles& odds, OddsKind kind,
+                 SharedRecord<N>& target) {
+  if (const std::optional<std::string_view> record = RecordOfRace(ra, odds, kind)) {
+    target.Assign(*record, odds.Holder(kind));
+  }
 }
 
 // "%6.1f%6.1f%2d" of the two odds and the horse number, without printf (a day load makes
@@ -87,8 +104,8 @@ void ImportWinAndPlace(RaceWork& work, const O1Record& o1, int runners, const Da
 // Checks the odds text of every entry of a combination run and counts the entries found
 // readable in `checked`; their values are read when a bet table asks for them. At a bad
 // text the count stops before that entry and InputError names the file and the entry.
-template <int N>
-void CheckCombinations(const RawRecord<N>& record, const CombOddsLayout& layout,
+template <typename Record>
+void CheckCombinations(const Record& record, const CombOddsLayout& layout,
                        const DayOddsFiles& odds, OddsKind kind, int& checked) {
   const codes::odds_layout::OddsRun& run = layout.run;
   for (int i = NextOtherOddsText(record.Text(), run, 1); i <= run.count;

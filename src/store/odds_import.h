@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,13 +46,17 @@ class DayOddsFiles {
   /// The file the kind was read from (for messages); empty when never read.
   const std::filesystem::path& File(OddsKind kind) const;
   /// The first record of the kind whose RaceNumberKey equals `key`; nullopt when the
-  /// file is absent or holds no such record. The view lives as long as this object.
+  /// file is absent or holds no such record. The view lives as long as this object or
+  /// the kind's Holder.
   std::optional<std::string_view> Find(OddsKind kind, std::string_view key) const;
+  /// What keeps the bytes of the kind's records alive beyond this object; null when the
+  /// file is absent.
+  std::shared_ptr<const void> Holder(OddsKind kind) const;
 
  private:
   struct KindFile {
     std::filesystem::path file;
-    std::optional<FixedRecordFile> records;  // nullopt: the file does not exist
+    std::shared_ptr<const FixedRecordFile> records;  // null: the file does not exist
     std::map<std::string, size_t, std::less<>> first_of_key;
   };
   KindFile& Of(OddsKind kind);

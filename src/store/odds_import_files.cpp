@@ -57,8 +57,8 @@ DayOddsFiles::DayOddsFiles(const RecordStore& store, std::string_view day_prefix
 void DayOddsFiles::Read(OddsKind kind, const std::filesystem::path& file) {
   KindFile read;
   read.file = file;
-  read.records = FixedRecordFile::Read(file, OddsRecordLength(kind));
-  if (read.records) {
+  if (std::optional<FixedRecordFile> records = FixedRecordFile::Read(file, OddsRecordLength(kind))) {
+    read.records = std::make_shared<const FixedRecordFile>(std::move(*records));
     for (size_t i = 0; i < read.records->Size(); ++i) {
       // try_emplace keeps the first record of a key, as a scan from the start would.
       read.first_of_key.try_emplace(RaceNumberKey(read.records->Record(i)), i);
@@ -67,7 +67,9 @@ void DayOddsFiles::Read(OddsKind kind, const std::filesystem::path& file) {
   Of(kind) = std::move(read);
 }
 
-bool DayOddsFiles::Exists(OddsKind kind) const { return Of(kind).records.has_value(); }
+bool DayOddsFiles::Exists(OddsKind kind) const { return Of(kind).records != nullptr; }
+
+std::shared_ptr<const void> DayOddsFiles::Holder(OddsKind kind) const { return Of(kind).records; }
 
 const std::filesystem::path& DayOddsFiles::File(OddsKind kind) const { return Of(kind).file; }
 

@@ -5,6 +5,7 @@
 
 #include "codes/checked_array.h"
 #include "store/raw_record.h"
+#include "store/shared_record.h"
 #include "store/record_lengths.h"
 
 namespace store {
@@ -21,10 +22,11 @@ using RaRecord = RawRecord<kRaLength>;
 using SeRecord = RawRecord<kSeLength>;
 using HrRecord = RawRecord<kHrLength>;
 using O1Record = RawRecord<kO1Length>;
-using O2Record = RawRecord<kO2Length>;
-using O4Record = RawRecord<kO4Length>;
-using O5Record = RawRecord<kO5Length>;
-using O6Record = RawRecord<kO6Length>;
+// The combination odds records stay in the day's odds files, which they keep alive.
+using O2Record = SharedRecord<kO2Length>;
+using O4Record = SharedRecord<kO4Length>;
+using O5Record = SharedRecord<kO5Length>;
+using O6Record = SharedRecord<kO6Length>;
 
 /// Odds values are the delivered tenths divided by 10. These two never take part in an
 /// ordering; every consumer treats values <= 0 as missing odds.
@@ -98,7 +100,7 @@ struct RacePayouts {
 };
 
 /// Everything held in memory of the one loaded race day. Allocated once for the whole
-/// run (it is several megabytes: hold it by pointer); a day load only overwrites it.
+/// run (about half a megabyte: hold it by pointer); a day load only overwrites it.
 struct RaceDay {
   int CurrentSlot = 0;   // the race shown on the screens
   int OzTargetSlot = 0;  // the race the next odds import works on

@@ -16,6 +16,7 @@
 #include "store/day_prefix.h"
 #include "store/odds_text.h"
 #include "store/record_store.h"
+#include "store/shared_record.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
 
@@ -496,6 +497,35 @@ TEST_F(OddsImportTest, EveryRaceGetsTheRecordAScanFromTheStartFinds) {
       EXPECT_EQ(Work(s).AsaWinOdds[0], 0) << "slot " << s;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A combination record stays in its file's bytes; writing into it must never reach them
+// or another record taken from them.
+TEST(SharedRecordTest, PutWritesIntoItsOwnCopyAndClearMakesItBlank) {
+  auto file = std::make_shared<std::string>(std::string(8, 'a') + std::string(8, 'b'));
+  store::SharedRecord<8> first, second;
+  first.Assign(std::string_view(*file).substr(0, 8), file);
+  second = first;
+  first.Put(3, "XY");
+  EXPECT_EQ(first.Text(), "aaXYaaaa");
+  EXPECT_EQ(second.Text(), "aaaaaaaa");
+  EXPECT_EQ(*file, std::string(8, 'a') + std::string(8, 'b'));
+  first.Put(1, "Z");  // its own copy now, written in place
+  EXPECT_EQ(first.Text(), "ZaXYaaaa");
+  EXPECT_FALSE(first == second);
+
+  file.reset();  // the records keep the bytes they view
+  EXPECT_EQ(second.Field(2, 3), "aaa");
+  second.Clear();
+  EXPECT_EQ(second.Text(), std::string(8, ' '));
+  EXPECT_EQ(second.Int(1, 8), 0);
+  EXPECT_EQ(second, store::SharedRecord<8>());
+  EXPECT_THROW(second.Assign("short", nullptr), codes::InputError);
+  EXPECT_THROW(second.Field(8, 2), codes::LogicError);
 }
 
 }  // namespace
