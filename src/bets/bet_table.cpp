@@ -1,5 +1,6 @@
 #include "bets/bet_table.h"
 
+#include <algorithm>
 #include <array>
 
 #include "codes/cp932.h"
@@ -68,6 +69,7 @@ void BetSummary::ClearTexts() {
 
 BetTable::BetTable(codes::BetType type) : type_(type), layout_(LayoutOf(type)) {
   rows_.push_back(HeaderOf(layout_));
+  row_count_ = 1;
   SetRowCount(2);
 }
 
@@ -79,12 +81,15 @@ int BetTable::ColCount() const {
 void BetTable::SetRowCount(int count) {
   // Above the 307 rows a fill makes, so that the allocation's own guard stays testable.
   codes::CheckIndex(count, 1, codes::CombCount(codes::BetType::SRT) + 1, "bet table row count");
-  const auto rows = static_cast<std::size_t>(count);
-  if (rows <= rows_.size()) {
-    rows_.resize(rows);
-  } else {
-    rows_.resize(rows, std::vector<std::string>(static_cast<std::size_t>(ColCount())));
+  const auto kept = std::min(rows_.size(), static_cast<std::size_t>(count));
+  for (auto row = static_cast<std::size_t>(row_count_); row < kept; ++row) {
+    for (std::string& cell : rows_[row]) cell.clear();
   }
+  if (static_cast<std::size_t>(count) > rows_.size()) {
+    rows_.resize(static_cast<std::size_t>(count),
+                 std::vector<std::string>(static_cast<std::size_t>(ColCount())));
+  }
+  row_count_ = count;
 }
 
 void BetTable::CheckRow(int row) const {

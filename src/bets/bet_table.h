@@ -88,7 +88,7 @@ class BetTable {
   codes::BetType Type() const { return type_; }
   BetLayout Layout() const { return layout_; }
   int ColCount() const;
-  int RowCount() const { return static_cast<int>(rows_.size()); }
+  int RowCount() const { return row_count_; }
   /// Rows beyond the new count are dropped, new rows are empty; at least 1 (the header).
   void SetRowCount(int count);
 
@@ -123,7 +123,10 @@ class BetTable {
 
   codes::BetType type_;
   BetLayout layout_;
+  // Rows made once stay made: a race's fill drops hundreds of rows and the next one makes
+  // them again. Those from row_count_ on are out of the table, and emptied when it grows.
   std::vector<std::vector<std::string>> rows_;
+  int row_count_ = 0;
   BetSummary summary_;
 };
 

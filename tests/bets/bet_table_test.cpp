@@ -59,6 +59,28 @@ TEST(BetTable, StartsWithOneEmptyRowAndChecksItsBounds) {
   EXPECT_THROW(BetTable{BetType::WD}, codes::LogicError);
 }
 
+// Rows dropped by a smaller count come back empty when the table grows again, whether
+// they were dropped a moment ago or long before; the header row is never touched.
+TEST(BetTable, RowsBeyondTheCountAreGoneAndComeBackEmpty) {
+  BetTable table(BetType::SRT);
+  table.SetRowCount(6);
+  for (int row = 1; row < 6; ++row) table.SetCell(row, kCombCol, "x" + std::to_string(row));
+  table.SetRowCount(3);
+  EXPECT_THROW(table.Cell(3, kCombCol), codes::LogicError);
+  table.SetRowCount(2);
+  table.SetRowCount(8);
+  EXPECT_EQ(table.Cell(1, kCombCol), "x1");
+  for (int row = 2; row < 8; ++row) {
+    EXPECT_EQ(table.Row(row), std::vector<std::string>(static_cast<size_t>(table.ColCount())))
+        << row;
+  }
+  const std::vector<std::string> header = table.Row(0);
+  table.SetRowCount(1);
+  table.SetRowCount(2);
+  EXPECT_EQ(table.Row(0), header);
+  EXPECT_EQ(table.Cell(1, kCombCol), "");
+}
+
 TEST(BetTable, LiveAndExcludedRows) {
   BetTable table(BetType::UR);
   table.SetCell(1, kNoCol, "  1");
