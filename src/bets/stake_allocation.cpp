@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "codes/cell_format.h"
@@ -14,18 +15,30 @@ namespace {
 // The table of a fill never has more than 307 rows; a larger one gets no stakes at all.
 constexpr int kMaxAllocatedRows = kMaxBetRows + 1;
 
-bool IsCounted(const BetTable& table, int row) {
-  if (!table.IsLive(row) || table.IsExcluded(row)) return false;
+// A counted bet's odds: those of a live, not excluded row whose odds cell shows a number
+// above 0; nullopt for any other row.
+std::optional<double> CountedOdds(const BetTable& table, int row) {
+  if (!table.IsLive(row) || table.IsExcluded(row)) return std::nullopt;
   const std::string& odds = table.Cell(row, kOddsCol);
-  return !codes::IsBlank(odds) && codes::CellNumber(odds) > 0;
+  if (codes::IsBlank(odds)) return std::nullopt;
+  const double value = codes::CellNumber(odds);
+  if (!(value > 0)) return std::nullopt;
+  return value;
 }
 
-int CountBets(const BetTable& table) {
-  int n = 0;
+bool IsCounted(const BetTable& table, int row) { return CountedOdds(table, row).has_value(); }
+
+struct CountedBet {
+  int row;
+  double odds;
+};
+
+std::vector<CountedBet> CountedBets(const BetTable& table) {
+  std::vector<CountedBet> bets;
   for (int row = 1; row < table.RowCount(); ++row) {
-    if (IsCounted(table, row)) ++n;
+    if (const std::optional<double> odds = CountedOdds(table, row)) bets.push_back({row, *odds});
   }
-  return n;
+  return bets;
 }
 
 void ClearStakeCells(BetTable& table) {
@@ -38,15 +51,15 @@ void ClearStakeCells(BetTable& table) {
 
 // Odds cells carry one decimal, so stake × odds is computed in tenths: every stake is a
 // multiple of 100 and the product is then a whole number of yen, free of rounding error.
-long long ReturnOf(long long stake, const std::string& odds_cell) {
-  const auto tenths = std::llround(codes::CellNumber(odds_cell) * 10);
+long long ReturnOf(long long stake, double odds) {
+  const auto tenths = std::llround(odds * 10);
   return stake * tenths / 10;
 }
 
 // Writes the return and rate cells of one bet and gives its return, truncated to yen. The
 // rate is the exact quotient return × 100 / total, a half rounded up.
-long long WriteReturn(BetTable& table, int row, long long stake, long long total) {
-  const long long ret = ReturnOf(stake, table.Cell(row, kOddsCol));
+long long WriteReturn(BetTable& table, int row, long long stake, long long total, double odds) {
+  const long long ret = ReturnOf(stake, odds);
   table.SetCell(row, kReturnCol, codes::FormatInt(ret, 7));
   table.SetCell(row, kRateCol, codes::RateText(ret * 100, total, 7, 1));
   return ret;
@@ -75,7 +88,8 @@ long long EqualStake(int amount, int n) {
 
 void AllocateEqually(int amount, BetTable& table) {
   ClearStakeCells(table);
-  const int n = CountBets(table);
+  const std::vector<CountedBet> bets = CountedBets(table);
+  const int n = static_cast<int>(bets.size());
   if (n == 0) return;
   const long long stake = EqualStake(amount, n);
   const long long total = n * stake;
@@ -83,10 +97,9 @@ void AllocateEqually(int amount, BetTable& table) {
   labels.count.text = codes::FormatInt(n, 3);
   labels.total.text = codes::FormatInt(total, 6);
   long long sum = 0;
-  for (int row = 1; row < table.RowCount(); ++row) {
-    if (!IsCounted(table, row)) continue;
-    table.SetCell(row, kStakeCol, codes::FormatInt(stake, 6));
-    sum += WriteReturn(table, row, stake, total);
+  for (const CountedBet& bet : bets) {
+    table.SetCell(bet.row, kStakeCol, codes::FormatInt(stake, 6));
+    sum += WriteReturn(table, bet.row, stake, total, bet.odds);
   }
   WriteExpected(labels, sum, n, total);
 }
@@ -129,7 +142,8 @@ void AllocateProportionally(int amount, BetTable& table) {
   long long sum = 0;
   for (int row = 1; row < table.RowCount(); ++row) {
     if (!table.IsLive(row) || table.IsExcluded(row)) continue;
-    sum += WriteReturn(table, row, codes::CellInt(table.Cell(row, kStakeCol)), total);
+    sum += WriteReturn(table, row, codes::CellInt(table.Cell(row, kStakeCol)), total,
+                       codes::CellNumber(table.Cell(row, kOddsCol)));
   }
   WriteExpected(labels, sum, n, total);
 }
