@@ -24,6 +24,7 @@
 #include "platform/clock.h"
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
+#include "platform/memory_reuse.h"
 #include "app/session.h"
 #include "platform/silent_prompts.h"
 #include "samplefeed/feed_writer.h"
@@ -154,6 +155,7 @@ void Report(const verify::ExportSummary& summary, size_t files, long long bytes,
 }  // namespace
 
 int main() {
+  platform::KeepFreedMemoryForReuse();  // as the programs do at start-up
   const char* kept = std::getenv("QUORVANE_EXPORT_BENCH_HOME");
   const fs::path root = kept ? fs::path(kept)
                              : fs::temp_directory_path() / ("quorvane-export-bench-" +

@@ -10,6 +10,7 @@
 #include "cli_args.h"
 #include "command_table.h"
 #include "help_text.h"
+#include "platform/memory_reuse.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ int Run(const cli::Command& command, const std::string& home, std::vector<std::s
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
+  platform::KeepFreedMemoryForReuse();
   std::vector<std::string> words(argv + 1, argv + argc);
   std::string home = ExecutableFolder(argv[0]);
   bool home_given = false;

@@ -10,6 +10,7 @@
 
 #include "desktop_program.h"
 #include "dialog_commands.h"
+#include "platform/memory_reuse.h"
 #include "qt_text.h"
 
 namespace {
@@ -24,6 +25,7 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  platform::KeepFreedMemoryForReuse();
   QApplication application(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(QStringLiteral("Quorvane"));
