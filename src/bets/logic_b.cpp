@@ -56,8 +56,8 @@ void AddTrifectas(SortedTextList& list, const AxisAndPartners& race) {
 
 // A table is filled only when its candidate list holds something; otherwise it stays as
 // cleared.
-void FillWhenAny(BetTable& table, const SortedTextList& candidates,
-                 const store::RaceCombOdds& odds, SortedTextList& entries, const FillTail& tail) {
+void FillWhenAny(BetTable& table, const SortedTextList& candidates, const store::RaceCombOdds& odds,
+                 SortedTextList& entries, const FillTail& tail) {
   if (!candidates.Empty()) FillBetTable(table, candidates, odds, entries, tail);
 }
 

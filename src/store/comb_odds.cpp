@@ -71,10 +71,11 @@ CombOdds RaceCombOdds::Of(codes::BetType type, int index) const {
   const CombSource source = SourceOf(day_, slot_, type);
   if (index > source.checked) return {};
   const int entry = run.start + run.entry_length * (index - 1);
-  const double odds = OddsValue(codes::Field(source.record, entry + run.odds_offset, run.odds_width));
+  const double odds =
+      OddsValue(codes::Field(source.record, entry + run.odds_offset, run.odds_width));
   if (!IsOddsNumber(odds)) return {odds, 0};
-  return {odds, static_cast<int>(codes::NumericValue(
-                    codes::Field(source.record, entry + run.popularity_offset, run.popularity_width)))};
+  return {odds, static_cast<int>(codes::NumericValue(codes::Field(
+                    source.record, entry + run.popularity_offset, run.popularity_width)))};
 }
 
 }  // namespace store

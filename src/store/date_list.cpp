@@ -43,7 +43,8 @@ std::vector<std::pair<std::string, std::filesystem::path>> DataFiles(const Recor
     return files;  // no stored name can start or end with text that has no UTF-8 form
   }
   const auto add = [&](const std::filesystem::path& path) {
-    if (std::optional<std::string> name = SjisName(path)) files.emplace_back(std::move(*name), path);
+    if (std::optional<std::string> name = SjisName(path))
+      files.emplace_back(std::move(*name), path);
   };
   if (const std::vector<std::string>* held = store.HeldDataFolderNames()) {
     // Sorted names: those that start with the head lie together.

@@ -105,8 +105,8 @@ void ImportWinAndPlace(RaceWork& work, const O1Record& o1, int runners, const Da
 // readable in `checked`; their values are read when a bet table asks for them. At a bad
 // text the count stops before that entry and InputError names the file and the entry.
 template <typename Record>
-void CheckCombinations(const Record& record, const CombOddsLayout& layout,
-                       const DayOddsFiles& odds, OddsKind kind, int& checked) {
+void CheckCombinations(const Record& record, const CombOddsLayout& layout, const DayOddsFiles& odds,
+                       OddsKind kind, int& checked) {
   const codes::odds_layout::OddsRun& run = layout.run;
   for (int i = NextOtherOddsText(record.Text(), run, 1); i <= run.count;
        i = NextOtherOddsText(record.Text(), run, i + 1)) {
@@ -178,8 +178,7 @@ void ImportOdds(RaceDay& day, const DayOddsFiles& odds) {
   MatchRecord(ra, odds, OddsKind::O6, day.O6aRec[s]);
   CheckCombinations(day.O4aRec[s], kExactaLayout, odds, OddsKind::O4, work.CombOddsChecked.UT);
   CheckCombinations(day.O5aRec[s], kTrioLayout, odds, OddsKind::O5, work.CombOddsChecked.SRF);
-  CheckCombinations(day.O6aRec[s], kTrifectaLayout, odds, OddsKind::O6,
-                    work.CombOddsChecked.SRT);
+  CheckCombinations(day.O6aRec[s], kTrifectaLayout, odds, OddsKind::O6, work.CombOddsChecked.SRT);
 }
 
 }  // namespace store

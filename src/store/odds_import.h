@@ -69,7 +69,8 @@ class DayOddsFiles {
 /// files; win and place odds with their order positions; every quinella, exacta, trio
 /// and trifecta odds text checked (their values are read through RaceCombOdds); the odds
 /// of the quinella of popularity 1. A bad odds text raises InputError naming the file and
-/// the entry; the values and entries before it stay, those after it are missing. A race with more than 18 registered runners raises InputError untouched.
+/// the entry; the values and entries before it stay, those after it are missing. A race with more
+/// than 18 registered runners raises InputError untouched.
 void ImportOdds(RaceDay& day, const DayOddsFiles& odds);
 
 }  // namespace store

@@ -57,7 +57,8 @@ DayOddsFiles::DayOddsFiles(const RecordStore& store, std::string_view day_prefix
 void DayOddsFiles::Read(OddsKind kind, const std::filesystem::path& file) {
   KindFile read;
   read.file = file;
-  if (std::optional<FixedRecordFile> records = FixedRecordFile::Read(file, OddsRecordLength(kind))) {
+  if (std::optional<FixedRecordFile> records =
+          FixedRecordFile::Read(file, OddsRecordLength(kind))) {
     read.records = std::make_shared<const FixedRecordFile>(std::move(*records));
     for (size_t i = 0; i < read.records->Size(); ++i) {
       // try_emplace keeps the first record of a key, as a scan from the start would.

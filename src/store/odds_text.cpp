@@ -71,8 +71,7 @@ bool IsDigitsOrBlank(std::string_view field) {
   return digits || blanks;
 }
 
-int NextOtherOddsText(std::string_view record, const codes::odds_layout::OddsRun& run,
-                      int from) {
+int NextOtherOddsText(std::string_view record, const codes::odds_layout::OddsRun& run, int from) {
   static_assert(std::endian::native == std::endian::little, "a word holds its first byte lowest");
   const int width = run.odds_width;
   const auto offset_of = [&](int i) {

@@ -5,8 +5,8 @@
 
 #include "codes/checked_array.h"
 #include "store/raw_record.h"
-#include "store/shared_record.h"
 #include "store/record_lengths.h"
+#include "store/shared_record.h"
 
 namespace store {
 

@@ -25,8 +25,9 @@ TEST(FormatFixedTest, WholeTenthsReadAsPrintfWritesThem) {
 }
 
 TEST(FormatFixedTest, OtherValuesReadAsPrintfWritesThem) {
-  const double values[] = {1.25,  1.05,   0.15, 2.675, 0.05,   12.34,  1e15,    1e16, 123456789012345.6,
-                           -1.0,  -2.0,   -0.05, -12.3, 1.0 / 3, 2.0 / 3, 99.95, 0.0,  -0.0, 1e-300};
+  const double values[] = {
+      1.25,  1.05,  0.15,    2.675,   0.05,  12.34, 1e15, 1e16,  123456789012345.6, -1.0, -2.0,
+      -0.05, -12.3, 1.0 / 3, 2.0 / 3, 99.95, 0.0,   -0.0, 1e-300};
   for (const double value : values) {
     for (const int precision : {0, 1, 2}) {
       EXPECT_EQ(codes::FormatFixed(value, 6, precision), Printf(value, 6, precision))

@@ -42,8 +42,8 @@ double OddsOf(const store::RaceDay& day, int slot, BetType type, int index) {
         return day.O6aRec[slot].Text();
     }
   }();
-  const size_t at = static_cast<size_t>(run.start - 1 + run.entry_length * (index - 1) +
-                                        run.odds_offset);
+  const size_t at =
+      static_cast<size_t>(run.start - 1 + run.entry_length * (index - 1) + run.odds_offset);
   return std::stod(std::string(record.substr(at, static_cast<size_t>(run.odds_width)))) / 10;
 }
 
