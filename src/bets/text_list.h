@@ -11,14 +11,19 @@ namespace bets {
 /// texts make text order equal numeric order, and the bet tables rely on it.
 ///
 /// A generator adds hundreds of texts, many of them twice, before anything reads the list:
-/// additions are gathered as they come and put in order (duplicates dropped) at the first
-/// read after them.
+/// additions out of order are gathered as they come and put in order (duplicates dropped)
+/// at the first read after them.
 class SortedTextList {
  public:
   /// Adds the text; a text already listed stays listed once.
   void Add(std::string_view text) {
+    // Texts that come in order (a table's entries follow its sorted candidates) keep the
+    // list in order as they come.
+    if (sorted_ && !items_.empty()) {
+      if (text == items_.back()) return;
+      if (text < items_.back()) sorted_ = false;
+    }
     items_.emplace_back(text);
-    sorted_ = false;
   }
   void Clear() {
     items_.clear();

@@ -161,5 +161,35 @@ TEST(SortedTextList, KeepsPlainTextOrderWithoutDuplicates) {
   EXPECT_THROW(list[4], codes::LogicError);
 }
 
+// In order, repeated at the end, out of order after an ordered run, added after a read:
+// the list reads the same whichever way the texts came.
+TEST(SortedTextList, ReadsInOrderHoweverTheTextsCame) {
+  using Texts = std::vector<std::string>;
+  const std::vector<std::pair<Texts, Texts>> cases = {
+      {{"a", "b", "b", "c"}, {"a", "b", "c"}},
+      {{"a", "c", "b", "c", "a"}, {"a", "b", "c"}},
+      {{"b", "b", "b"}, {"b"}},
+      {{"c", "b", "a", "d", "d"}, {"a", "b", "c", "d"}},
+  };
+  for (const auto& [added, expected] : cases) {
+    SortedTextList list;
+    for (const std::string& text : added) list.Add(text);
+    EXPECT_EQ(Texts(list.begin(), list.end()), expected) << ::testing::PrintToString(added);
+    EXPECT_EQ(list.Size(), static_cast<int>(expected.size()));
+  }
+  SortedTextList list;
+  list.Add("b");
+  list.Add("d");
+  EXPECT_EQ(list[0], "b");  // read, then added to
+  list.Add("a");
+  list.Add("d");
+  list.Add("c");
+  EXPECT_EQ(Texts(list.begin(), list.end()), (Texts{"a", "b", "c", "d"}));
+  list.Clear();
+  list.Add("z");
+  list.Add("y");
+  EXPECT_EQ(Texts(list.begin(), list.end()), (Texts{"y", "z"}));
+}
+
 }  // namespace
 }  // namespace bets
