@@ -31,51 +31,44 @@ CombSource SourceOf(const RaceDay& day, int slot, codes::BetType type) {
   }
 }
 
-const char* CombinationName(codes::BetType type) {
+// A bet type's run of entries and its name in messages.
+struct CombKind {
+  const codes::odds_layout::OddsRun& run;
+  const char* name;
+};
+
+CombKind KindOf(codes::BetType type) {
   switch (type) {
     case codes::BetType::UR:
-      return "quinella combination";
+      return {codes::odds_layout::kQuinella, "quinella combination"};
     case codes::BetType::UT:
-      return "exacta combination";
+      return {codes::odds_layout::kExacta, "exacta combination"};
     case codes::BetType::SRF:
-      return "trio combination";
+      return {codes::odds_layout::kTrio, "trio combination"};
+    case codes::BetType::SRT:
+      return {codes::odds_layout::kTrifecta, "trifecta combination"};
     default:
-      return "trifecta combination";
+      throw codes::LogicError("no odds record of this bet type");
   }
 }
 
 }  // namespace
 
-const codes::odds_layout::OddsRun& CombOddsRunOf(codes::BetType type) {
-  switch (type) {
-    case codes::BetType::UR:
-      return codes::odds_layout::kQuinella;
-    case codes::BetType::UT:
-      return codes::odds_layout::kExacta;
-    case codes::BetType::SRF:
-      return codes::odds_layout::kTrio;
-    case codes::BetType::SRT:
-      return codes::odds_layout::kTrifecta;
-    default:
-      throw codes::LogicError("no odds record of this bet type");
-  }
-}
+const codes::odds_layout::OddsRun& CombOddsRunOf(codes::BetType type) { return KindOf(type).run; }
 
 RaceCombOdds::RaceCombOdds(const RaceDay& day, int slot) : day_(day), slot_(slot) {
   codes::CheckIndex(slot, 0, kSlotCount - 1, "slot");
 }
 
 CombOdds RaceCombOdds::Of(codes::BetType type, int index) const {
-  const codes::odds_layout::OddsRun& run = CombOddsRunOf(type);
-  codes::CheckIndex(index, 1, run.count, CombinationName(type));
+  const CombKind kind = KindOf(type);
+  const codes::odds_layout::OddsRun& run = kind.run;
+  codes::CheckIndex(index, 1, run.count, kind.name);
   const CombSource source = SourceOf(day_, slot_, type);
   if (index > source.checked) return {};
-  const int entry = run.start + run.entry_length * (index - 1);
-  const double odds =
-      OddsValue(codes::Field(source.record, entry + run.odds_offset, run.odds_width));
+  const double odds = OddsValue(codes::Field(source.record, run.OddsPos(index), run.odds_width));
   if (!IsOddsNumber(odds)) return {odds, 0};
-  return {odds, static_cast<int>(codes::NumericValue(codes::Field(
-                    source.record, entry + run.popularity_offset, run.popularity_width)))};
+  return {odds, codes::FieldInt(source.record, run.PopularityPos(index), run.popularity_width)};
 }
 
 }  // namespace store

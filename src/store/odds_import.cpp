@@ -17,8 +17,7 @@
 namespace store {
 namespace {
 
-// Where the odds and popularity of combination i lie in a record:
-// entry i starts at first + entry_length * (i - 1).
+// Where a kind's entries lie in its record, and what messages call one of them.
 struct CombOddsLayout {
   const char* entry_name;
   codes::odds_layout::OddsRun run;
@@ -110,9 +109,8 @@ void CheckCombinations(const Record& record, const CombOddsLayout& layout, const
   const codes::odds_layout::OddsRun& run = layout.run;
   for (int i = NextOtherOddsText(record.Text(), run, 1); i <= run.count;
        i = NextOtherOddsText(record.Text(), run, i + 1)) {
-    const int pos = run.start + run.entry_length * (i - 1) + run.odds_offset;
     try {
-      ConvertOdds(record.Field(pos, run.odds_width), odds, kind, layout.entry_name, i);
+      ConvertOdds(record.Field(run.OddsPos(i), run.odds_width), odds, kind, layout.entry_name, i);
     } catch (const codes::InputError&) {
       checked = i - 1;
       throw;
@@ -128,9 +126,8 @@ double FavouriteQuinellaOdds(const RaceDay& day, int slot) {
   const O2Record& record = day.O2aRec[slot];
   double favourite = 0;
   for (int i = 1; i <= day.Work[slot].CombOddsChecked.UR; ++i) {
-    const int entry = run.start + run.entry_length * (i - 1);
-    if (record.Int(entry + run.popularity_offset, run.popularity_width) != 1) continue;
-    const double odds = OddsValue(record.Field(entry + run.odds_offset, run.odds_width));
+    if (record.Int(run.PopularityPos(i), run.popularity_width) != 1) continue;
+    const double odds = OddsValue(record.Field(run.OddsPos(i), run.odds_width));
     if (IsOddsNumber(odds)) favourite = odds;
   }
   return favourite;

@@ -61,22 +61,13 @@ constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
 }  // namespace
 
 bool IsDigitsOrBlank(std::string_view field) {
-  // Without early exits: a field is a handful of bytes and either answer is common.
-  bool digits = !field.empty();
-  bool blanks = true;
-  for (const char c : field) {
-    digits &= c >= '0' && c <= '9';
-    blanks &= c == ' ';
-  }
-  return digits || blanks;
+  return codes::IsAllDigits(field) || codes::IsBlank(field);
 }
 
 int NextOtherOddsText(std::string_view record, const codes::odds_layout::OddsRun& run, int from) {
   static_assert(std::endian::native == std::endian::little, "a word holds its first byte lowest");
   const int width = run.odds_width;
-  const auto offset_of = [&](int i) {
-    return static_cast<size_t>(run.start - 1 + run.entry_length * (i - 1) + run.odds_offset);
-  };
+  const auto offset_of = [&](int i) { return static_cast<size_t>(run.OddsPos(i) - 1); };
   int i = std::max(from, 1);
   if (width >= 1 && width <= 8) {
     // One load of eight bytes per field, while eight bytes remain in the record; the bytes

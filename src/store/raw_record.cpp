@@ -7,4 +7,11 @@ void ThrowFieldOutsideRecord(int pos, int len, int length) {
                           " outside a record of " + std::to_string(length) + " bytes");
 }
 
+void CheckRecordLength(std::string_view record, int length) {
+  if (record.size() != static_cast<size_t>(length)) {
+    throw codes::InputError("a record of " + std::to_string(record.size()) + " bytes where " +
+                            std::to_string(length) + " were expected");
+  }
+}
+
 }  // namespace store

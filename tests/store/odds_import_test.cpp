@@ -85,7 +85,7 @@ TEST(OddsTextTest, TheRunCheckFlagsExactlyTheFieldsTheByteCheckFlags) {
     const int length = type == codes::BetType::UR ? store::kO2Length : store::kO6Length;
     std::string record = testsupport::BlankRecord(length);
     for (const int entry : {1, run.count}) {
-      const int pos = run.start + run.entry_length * (entry - 1) + run.odds_offset;
+      const int pos = run.OddsPos(entry);
       for (const char base : {'0', ' '}) {
         for (int at = 0; at < run.odds_width; ++at) {
           for (int byte = 0; byte < 256; ++byte) {

@@ -26,14 +26,13 @@ std::string OddsText(double odds, int width) {
 void PutCombOdds(store::RaceDay& day, int slot, codes::BetType type, int index, double odds,
                  int popularity) {
   const codes::odds_layout::OddsRun& run = store::CombOddsRunOf(type);
-  const int entry = run.start + run.entry_length * (index - 1);
   char pop[16];
   std::snprintf(pop, sizeof pop, "%0*d", run.popularity_width, popularity);
   const std::string odds_text = OddsText(odds, run.odds_width);
   store::CheckedCombOdds& checked = day.Work[slot].CombOddsChecked;
   const auto put = [&](auto& record, int& count) {
-    record.Put(entry + run.odds_offset, odds_text);
-    record.Put(entry + run.popularity_offset, pop);
+    record.Put(run.OddsPos(index), odds_text);
+    record.Put(run.PopularityPos(index), pop);
     count = run.count;
   };
   switch (type) {

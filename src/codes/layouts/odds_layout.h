@@ -29,6 +29,12 @@ struct OddsRun {
   int odds_width;
   int popularity_offset;
   int popularity_width;
+
+  /// 1-based positions in the record of the odds and the popularity of entry i (from 1).
+  constexpr int OddsPos(int i) const { return start + entry_length * (i - 1) + odds_offset; }
+  constexpr int PopularityPos(int i) const {
+    return start + entry_length * (i - 1) + popularity_offset;
+  }
 };
 
 inline constexpr OddsRun kQuinella{41, 13, 153, 4, 6, 10, 3};   ///< O2
