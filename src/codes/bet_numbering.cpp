@@ -174,21 +174,39 @@ int CombCount(BetType type) {
   throw LogicError("unknown bet type " + std::to_string(static_cast<int>(type)));
 }
 
-std::string NumberText(int number) {
-  // Horse numbers are one or two digits; a bet table writes thousands of them.
-  if (number >= 0 && number <= 9) return {' ', static_cast<char>('0' + number)};
-  if (number >= 10 && number <= 99) {
-    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+namespace {
+
+// Appends the number as NumberText writes it. Horse numbers are one or two digits, and the
+// generators write thousands of combinations a race: those go without a format call.
+void AppendNumber(std::string& text, int number) {
+  if (number >= 0 && number <= 99) {
+    text += number <= 9 ? ' ' : static_cast<char>('0' + number / 10);
+    text += static_cast<char>('0' + number % 10);
+    return;
   }
   char buf[16];
   std::snprintf(buf, sizeof buf, "%2d", number);
-  return buf;
+  text += buf;
 }
 
-std::string PairText(int first, int second) { return NumberText(first) + "-" + NumberText(second); }
+// The numbers joined by '-'.
+std::string JoinedNumbers(std::initializer_list<int> numbers) {
+  std::string text;
+  for (const int number : numbers) {
+    if (!text.empty()) text += '-';
+    AppendNumber(text, number);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string NumberText(int number) { return JoinedNumbers({number}); }
+
+std::string PairText(int first, int second) { return JoinedNumbers({first, second}); }
 
 std::string TripleText(int first, int second, int third) {
-  return NumberText(first) + "-" + NumberText(second) + "-" + NumberText(third);
+  return JoinedNumbers({first, second, third});
 }
 
 std::string CombText(BetType type, int index) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
+#include <set>
 
 #include "bet_rows.h"
 #include "codes/errors.h"
@@ -189,6 +191,26 @@ TEST(SortedTextList, ReadsInOrderHoweverTheTextsCame) {
   list.Add("z");
   list.Add("y");
   EXPECT_EQ(Texts(list.begin(), list.end()), (Texts{"y", "z"}));
+}
+
+// Texts of every length around the four and eight bytes a comparison may decide on at
+// once, sharing prefixes, with NULs and bytes above 0x7F: the list's order is plain byte
+// order, as an ordered set of the same texts has it.
+TEST(SortedTextList, OrdersLikePlainByteComparison) {
+  const std::string alphabet{'\0', ' ', '1', '\x8f', '\xff'};
+  std::vector<std::string> texts;
+  std::mt19937 random(7);
+  for (int n = 0; n < 3000; ++n) {
+    std::string text(random() % 11, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    texts.push_back(text);
+    texts.push_back(text + alphabet[random() % alphabet.size()]);
+  }
+  SortedTextList list;
+  for (const std::string& text : texts) list.Add(text);
+  const std::set<std::string> expected(texts.begin(), texts.end());
+  EXPECT_EQ(std::vector<std::string>(list.begin(), list.end()),
+            std::vector<std::string>(expected.begin(), expected.end()));
 }
 
 }  // namespace
