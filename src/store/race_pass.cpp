@@ -6,15 +6,15 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
-#include "codes/message_text.h"
 #include "codes/layouts/ra_layout.h"
+#include "codes/message_text.h"
 #include "codes/record_field.h"
 #include "store/day_prefix.h"
 #include "store/day_venues.h"
 #include "store/error_log.h"
-#include "store/record_names.h"
 #include "store/fixed_records.h"
 #include "store/line_files.h"
+#include "store/record_names.h"
 
 namespace store {
 namespace {
@@ -35,7 +35,7 @@ class RunnerFiles {
 
   struct File {
     std::filesystem::path path;
-    std::optional<Records> records;  // nullopt: the racecourse has no runner file
+    std::shared_ptr<const FixedRecordFile> records;  // null: the racecourse has no runner file
   };
 
   // The runner file of a racecourse code; a code without a name has no file (its
@@ -47,9 +47,20 @@ class RunnerFiles {
     File file;
     if (!codes::IsBlank(venue)) {
       file.path = store_.RunnerFilePath(day_prefix_, venue);
-      file.records = ReadFixedRecords(file.path, kSeLength);
+      if (std::optional<FixedRecordFile> records = FixedRecordFile::Read(file.path, kSeLength)) {
+        file.records = std::make_shared<const FixedRecordFile>(std::move(*records));
+      }
     }
     return files_.emplace(venue, std::move(file)).first->second;
+  }
+
+  // The files read, which the races' runners look into.
+  std::vector<std::shared_ptr<const FixedRecordFile>> Held() const {
+    std::vector<std::shared_ptr<const FixedRecordFile>> held;
+    for (const auto& [venue, file] : files_) {
+      if (file.records) held.push_back(file.records);
+    }
+    return held;
   }
 
  private:
@@ -79,35 +90,32 @@ void CheckVenueCount(const std::filesystem::path& day_file, const RacePassRecord
 }
 
 // The runner records of one race: record (r - 1) * 18 + k of its runner file.
-Records RunnersOfRace(const std::filesystem::path& day_file, std::string_view ra,
-                      RunnerFiles& runner_files) {
+std::vector<std::string_view> RunnersOfRace(const std::filesystem::path& day_file,
+                                            std::string_view ra, RunnerFiles& runner_files) {
   const int registered = codes::FieldInt(ra, ra_layout::kRegisteredRunners);
   if (registered > kRunnerCount) {
-    throw codes::InputError(PathText(day_file) + ": race " + RaceKeyText(ra) + " has " +
-                            std::to_string(registered) +
-                            " registered runners; a race holds at most " +
-                            std::to_string(kRunnerCount));
+    throw codes::InputError(
+        PathText(day_file) + ": race " + RaceKeyText(ra) + " has " + std::to_string(registered) +
+        " registered runners; a race holds at most " + std::to_string(kRunnerCount));
   }
   const RunnerFiles::File& file = runner_files.Of(codes::Field(ra, ra_layout::kCourse));
-  Records runners;
+  std::vector<std::string_view> runners;
   if (!file.records || registered <= 0) return runners;
   const int race = codes::FieldInt(ra, ra_layout::kRaceNumber);
   if (race < 1 || race > kRacesPerVenue) {
-    throw codes::InputError(PathText(day_file) + ": race " + RaceKeyText(ra) +
-                            " has race number " + std::to_string(race) +
-                            ", which has no place in a runner file (1.." +
+    throw codes::InputError(PathText(day_file) + ": race " + RaceKeyText(ra) + " has race number " +
+                            std::to_string(race) + ", which has no place in a runner file (1.." +
                             std::to_string(kRacesPerVenue) + ")");
   }
   const size_t first = static_cast<size_t>((race - 1) * kRunnerCount);
   const size_t needed = first + static_cast<size_t>(registered);
-  if (file.records->size() < needed) {
+  if (file.records->Size() < needed) {
     throw codes::InputError(PathText(file.path) + ": the file ends after " +
-                            std::to_string(file.records->size()) + " records; race " +
+                            std::to_string(file.records->Size()) + " records; race " +
                             std::to_string(race) + " needs records up to " +
                             std::to_string(needed));
   }
-  runners.assign(file.records->begin() + static_cast<std::ptrdiff_t>(first),
-                 file.records->begin() + static_cast<std::ptrdiff_t>(needed));
+  for (size_t i = first; i < needed; ++i) runners.push_back(file.records->Record(i));
   return runners;
 }
 
@@ -154,10 +162,11 @@ std::optional<RacePassRecords> ReadRacePassRecords(const RecordStore& store,
       }
     }
     CheckRaceCount(day_file, result.races.size() + 1);
-    Records runners = RunnersOfRace(day_file, ra, runner_files);
+    std::vector<std::string_view> runners = RunnersOfRace(day_file, ra, runner_files);
     result.races.push_back({std::move(ra), std::move(runners)});
   }
   CheckVenueCount(day_file, result);
+  result.runner_files = runner_files.Held();
   return result;
 }
 
@@ -166,7 +175,7 @@ void ApplyRacePass(RaceDay& day, const RacePassRecords& records) {
   for (const RacePassRecords::Race& race : records.races) {
     day.RaRec[slot].Assign(race.ra);
     int k = 0;
-    for (const std::string& runner : race.runners) day.SeRec[slot][k++].Assign(runner);
+    for (const std::string_view runner : race.runners) day.SeRec[slot][k++].Assign(runner);
     ++slot;
   }
 }

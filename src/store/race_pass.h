@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "store/fixed_records.h"
 #include "store/race_day.h"
 #include "store/record_store.h"
 
@@ -15,10 +18,15 @@ namespace store {
 /// what is in memory.
 struct RacePassRecords {
   struct Race {
-    std::string ra;                    ///< the RA record, CR LF included
-    std::vector<std::string> runners;  ///< runner k = horse number k + 1; empty without a runner file
+    std::string ra;  ///< the RA record, CR LF included
+    /// runner k = horse number k + 1, a record of one of `runner_files`; empty without a
+    /// runner file
+    std::vector<std::string_view> runners;
   };
   std::vector<Race> races;  ///< race i goes to RaceSlot i
+  /// The runner files the races' runners are read from, held whole (a file serves a
+  /// dozen races, so its records are not copied out for each).
+  std::vector<std::shared_ptr<const FixedRecordFile>> runner_files;
   /// RA records left out because their RaceKey names no race of this day (a date that
   /// is no real date or another day, a racecourse not in the table, a race number
   /// outside 01..12): one error-log message each, Shift-JIS.
