@@ -61,10 +61,25 @@ void ShowMarks(screens::RaceScreen& screen, const store::RaceWork& work) {
   screen.Marks.SRTaishoLabel = screens::TargetMark(work.SRTaisho);
 }
 
+bool HasSelectedRace(const Session& session) {
+  return !session.DatList.Items.empty() && session.DatList.ItemIndex >= 0;
+}
+
+// The stake field, the Logic B mark, the ticked rule book with its stakes and payout
+// check, and the labels of the race in CurrentSlot.
+void ShowBetsOfSlot(Session& session) {
+  store::RaceDay& day = session.Day();
+  const int slot = day.CurrentSlot;
+  SetStakeField(session, std::to_string(bets::AmountOf(bets::RaceStake(day, slot))));
+  session.Screen.Marks.TaishoRaceLogic2Label = screens::TargetMark(day.Work[slot].Logic2Taisho);
+  RunChosenLogic(session);
+  ShowMarks(session.Screen, day.Work[slot]);
+}
+
 }  // namespace
 
 void ShowRace(Session& session) {
-  if (session.DatList.Items.empty() || session.DatList.ItemIndex < 0) return;
+  if (!HasSelectedRace(session)) return;
   store::RaceDay& day = session.Day();
   screens::RaceScreen& screen = session.Screen;
   day.CurrentSlot = session.DatList.ItemIndex;
@@ -77,15 +92,17 @@ void ShowRace(Session& session) {
   screens::FillResultPage(day.DayPayouts[slot], screen.Results);
   screens::FillRunnerGrid(day, screen.Runners);
   screens::SortRunnerGrid(screen.Runners);
-  SetStakeField(session, std::to_string(bets::AmountOf(bets::RaceStake(day, slot))));
-
-  screen.Marks.TaishoRaceLogic2Label = screens::TargetMark(day.Work[slot].Logic2Taisho);
-  RunChosenLogic(session);
-  ShowMarks(screen, day.Work[slot]);
+  ShowBetsOfSlot(session);
 
   session.PageControl1Visible = true;
   screen.LabelPanelVisible = true;
   screen.Runners.SelectedRow = -1;
+}
+
+void ShowRaceBets(Session& session) {
+  if (!HasSelectedRace(session)) return;
+  session.Day().CurrentSlot = session.DatList.ItemIndex;
+  ShowBetsOfSlot(session);
 }
 
 bool NextRace(Session& session) {

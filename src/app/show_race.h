@@ -15,6 +15,13 @@ namespace app {
 /// target marks; the work area and the label panel shown.
 void ShowRace(Session& session);
 
+/// What of ShowRace the bet pages and the mark labels hold, for a session whose races are
+/// never on a screen (a back-test's workers): `CurrentSlot`, the stake field, the Logic B
+/// mark, the ticked rule book with its stakes and payout check, and the odds labels and
+/// target marks, exactly as ShowRace leaves them. The runner grid, the header and the
+/// result page are left as they were.
+void ShowRaceBets(Session& session);
+
 /// "直前ﾚｰｽ": on a chosen date that is today, selects and shows the race with the
 /// nearest post time after now (the lowest slot on equal times). False when nothing
 /// was selected: no date, an empty race list, another day than today, or no race left.

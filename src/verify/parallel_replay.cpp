@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "app/session.h"
+#include "app/show_race.h"
 #include "codes/errors.h"
 
 namespace verify {
@@ -43,6 +44,9 @@ void Work(Shared& shared) {
   // names of the data folder once as well, not again at every race and every day.
   session.Settings().Ini().HoldContents();
   session.Store().HoldDataFolderNames();
+  // A worker's races are never on a screen: showing one makes only the bet pages and the
+  // labels its lines are made of.
+  session.Hooks.ShowRace = [&session] { app::ShowRaceBets(session); };
   while (!shared.stop) {
     const size_t i = shared.next++;
     if (i >= shared.days.size()) break;

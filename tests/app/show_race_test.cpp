@@ -144,6 +144,52 @@ TEST_F(ShowRaceTest, TheSettingsChooseTheRuleBook) {
   EXPECT_EQ(Combinations(BetType::UR).size(), 5u);
 }
 
+// What a shown race leaves on the bet pages and the label panel: every cell of the four
+// tables with its row marks, their summaries, the stake field and the marks.
+struct BetPages {
+  std::vector<std::string> cells;
+  std::vector<bets::BetSummary> summaries;
+  screens::RaceMarkLabels marks;
+  friend bool operator==(const BetPages&, const BetPages&) = default;
+};
+
+BetPages BetPagesOf(const app::Session& session) {
+  BetPages pages{{session.Screen.StakeField}, {}, session.Screen.Marks};
+  for (const BetType type : bets::BetTables::kOrder) {
+    const bets::BetTable& table = session.Screen.Tables.Table(type);
+    for (int row = 0; row < table.RowCount(); ++row) {
+      for (const std::string& cell : table.Row(row)) pages.cells.push_back(cell);
+      if (row > 0) pages.cells.push_back(table.IsLive(row) && !table.IsExcluded(row) ? "+" : "-");
+    }
+    pages.summaries.push_back(table.Summary());
+  }
+  return pages;
+}
+
+// The back-test's workers show races through ShowRaceBets: coming from any other race,
+// with either stake split and an amount typed for a race, it leaves the bet pages and the
+// labels exactly as ShowRace does.
+TEST_F(ShowRaceTest, ShowingOnlyTheBetsLeavesThePagesAsShowingTheRace) {
+  StoreTokyoDay();
+  ASSERT_EQ(Load(), app::LoadResult::kLoaded);
+  app::ChangeStakeField(session_, "1000");
+  for (const int split : {0, 1}) {
+    session_.Settings().SetHaibunSet(split);
+    for (int from = 0; from < 3; ++from) {
+      for (int to = 0; to < 3; ++to) {
+        session_.SelectRace(to);
+        const BetPages shown = BetPagesOf(session_);
+        session_.SelectRace(from);
+        session_.DatList.ItemIndex = to;
+        app::ShowRaceBets(session_);
+        EXPECT_EQ(session_.Day().CurrentSlot, to);
+        EXPECT_TRUE(BetPagesOf(session_) == shown)
+            << "split " << split << " from " << from << " to " << to;
+      }
+    }
+  }
+}
+
 TEST_F(ShowRaceTest, ARaceWithoutRunnersShowsOnlyTheHeadingRow) {
   testsupport::StoreDay(session_.Store(), kYmd, {{"05", 1, 0}});
   ASSERT_EQ(Load(), app::LoadResult::kLoaded);
