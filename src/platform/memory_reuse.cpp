@@ -1,5 +1,9 @@
 #include "platform/memory_reuse.h"
 
+// Any C library header says which C library this is; without one __GLIBC__ is never
+// defined below and the setting is silently skipped.
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
