@@ -4,8 +4,8 @@
 #include "codes/course_text.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
-#include "codes/message_text.h"
 #include "codes/layouts/ra_layout.h"
+#include "codes/message_text.h"
 #include "codes/pad_int_text.h"
 #include "codes/record_field.h"
 #include "store/change_notices.h"
@@ -149,19 +149,22 @@ void LiveFetches::MorningOdds(const std::vector<std::string>& entries) {
   const store::RaRecord& shown = session_.Day().RaRec[session_.Day().CurrentSlot];
   bool refresh = false;
   for (const std::string& entry : entries) {
-    const std::string key = entry.substr(0, 16);
-    if (codes::Field(entry, 9, 2) == shown.Field(codes::ra_layout::kCourse) &&
-        codes::Field(entry, 15, 2) == shown.Field(codes::ra_layout::kRaceNumber)) {
+    const std::string key(codes::Field(entry, morning_entry_layout::kRaceKey));
+    const std::string_view course = codes::Field(entry, morning_entry_layout::kCourse);
+    const std::string_view race_number = codes::Field(entry, morning_entry_layout::kRaceNumber);
+    if (course == shown.Field(codes::ra_layout::kCourse) &&
+        race_number == shown.Field(codes::ra_layout::kRaceNumber)) {
       refresh = true;
     }
-    const std::string race = RaceText(codes::Field(entry, 9, 2), codes::Field(entry, 15, 2));
+    const std::string race = RaceText(course, race_number);
     RealtimeRequest request{RealtimeLoop::kOdds, key, race + codes::Sj("R ｵｯｽﾞ取得中"),
                             race + "R:", false};
     if (Fetch(codes::Sj("朝ｵｯｽﾞ ") + race + "R", request).outcome != FetchOutcome::kDone) {
       continue;
     }
     try {
-      ImportOddsOf(static_cast<int>(codes::NumericValue(codes::Field(entry, 17, 2))));
+      ImportOddsOf(
+          static_cast<int>(codes::NumericValue(codes::Field(entry, morning_entry_layout::kSlot))));
     } catch (const codes::InputError& e) {
       FollowUpFailed(e);
     }

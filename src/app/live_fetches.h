@@ -6,10 +6,23 @@
 #include <vector>
 
 #include "app/session.h"
+#include "codes/layouts/header_layout.h"
 #include "jvlink/realtime_fetch.h"
 #include "jvlink/shared_stream.h"
 
 namespace app {
+
+/// An entry of the races whose morning odds are due: the race's RaceKey, then its RaceSlot
+/// "%2d". The racecourse and the race number sit where they sit in the RaceKey.
+namespace morning_entry_layout {
+inline constexpr codes::FieldSpec kRaceKey =
+    codes::header_layout::kRaceKey.At(1 - codes::header_layout::kRaceKey.pos);
+inline constexpr codes::FieldSpec kCourse =
+    codes::header_layout::kCourse.At(1 - codes::header_layout::kRaceKey.pos);
+inline constexpr codes::FieldSpec kRaceNumber =
+    codes::header_layout::kRaceNumber.At(1 - codes::header_layout::kRaceKey.pos);
+inline constexpr codes::FieldSpec kSlot{kRaceKey.pos + kRaceKey.len, 2};
+}  // namespace morning_entry_layout
 
 /// The real-time fetches of a race day and the steps that follow each: the race odds of
 /// the shown race ("速報ｵｯｽﾞ") and of every race ("1日分の全オッズを一括取得(&O)"), the
@@ -33,7 +46,7 @@ class LiveFetches {
   void ResultsButton();   ///< "結果情報"
 
   // The timers' fetches; the caller has checked StreamBusy.
-  /// Entries: RaceKey (16 bytes) + RaceSlot "%2d".
+  /// Entries as morning_entry_layout.
   void MorningOdds(const std::vector<std::string>& entries);
   void Results();
   void ChangeNotices();

@@ -122,7 +122,7 @@ std::vector<std::string_view> RunnersOfRace(const std::filesystem::path& day_fil
 // Why an RA record is no race of the day `date` (yyyymmdd); nullopt for a sound one.
 std::optional<std::string> RaceOfDayFault(std::string_view ra, const std::string& date) {
   if (std::optional<std::string> fault = RaceKeyFault(ra)) return fault;
-  if (codes::Field(ra, 12, 8) != date) return codes::Sj("別の日のレコード");
+  if (codes::Field(ra, ra_layout::kDate) != date) return codes::Sj("別の日のレコード");
   return std::nullopt;
 }
 
@@ -136,8 +136,9 @@ std::string DroppedMessage(const std::filesystem::path& day_file, std::string_vi
   } catch (const codes::InputError&) {
     name = "?";
   }
-  return kDropped + why + kClose + name + " " + codes::PrintableAscii(codes::Field(ra, 1, 2)) +
-         " " + codes::PrintableAscii(codes::Field(ra, 12, 16));
+  return kDropped + why + kClose + name + " " +
+         codes::PrintableAscii(codes::Field(ra, ra_layout::kRecordId)) + " " +
+         codes::PrintableAscii(codes::Field(ra, ra_layout::kRaceKey));
 }
 
 }  // namespace
