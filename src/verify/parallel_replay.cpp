@@ -76,14 +76,18 @@ void RunWorker(Shared& shared) {
   shared.changed.notify_all();
 }
 
-// Reports progress until every worker has stopped; true when the caller cancelled.
+// Reports progress until every worker has stopped, the last report after the last day;
+// true when the caller cancelled.
 bool Watch(Shared& shared, const ReplayCallbacks& callbacks) {
   bool cancelled = false;
   std::unique_lock lock(shared.mutex);
   int reported = -1;
-  while (shared.running > 0) {
+  for (;;) {
     shared.changed.wait_for(lock, std::chrono::milliseconds(50),
                             [&] { return shared.running == 0 || shared.done != reported; });
+    // Taken with the report: workers that stop while the caller draws it are reported next
+    // time round, not left out.
+    const bool stopped = shared.running == 0;
     ReplayProgress progress{shared.done, static_cast<int>(shared.days.size()), shared.started, {}};
     progress.finished.assign(shared.finished.begin() + std::max(reported, 0),
                              shared.finished.end());
@@ -94,9 +98,9 @@ bool Watch(Shared& shared, const ReplayCallbacks& callbacks) {
       cancelled = true;
       shared.stop = true;
     }
+    if (stopped) return cancelled;
     lock.lock();
   }
-  return cancelled;
 }
 
 }  // namespace

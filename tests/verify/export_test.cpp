@@ -4,22 +4,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/companion_locator.h"
-#include "platform/launcher.h"
 #include "app/session.h"
 #include "codes/cell_format.h"
 #include "codes/cp932.h"
-#include "samplefeed/feed_writer.h"
 #include "jvlink/feed_jv_link.h"
 #include "jvlink/stored_pull.h"
+#include "platform/clock.h"
+#include "platform/companion_locator.h"
+#include "platform/launcher.h"
+#include "samplefeed/feed_writer.h"
 #include "store/day_prefix.h"
 #include "store/line_files.h"
 #include "support/recording_prompts.h"
@@ -324,6 +327,29 @@ TEST_F(ExportTest, ASecondExportReplacesTheFilesAndTheWindowShowsTheLastRace) {
   EXPECT_EQ(main.session.DatList.ItemIndex,
             static_cast<int>(main.session.DatList.Items.size()) - 1);
   EXPECT_EQ(second.last_item, main.session.DatList.ItemIndex);
+}
+
+// A window slow to draw its progress (the workers finish every day meanwhile) still gets
+// a last report that counts every day and names each finished day once.
+TEST_F(ExportTest, TheLastReportCountsEveryDayWhileTheWindowIsSlowToDraw) {
+  MainWindow main(FeedHome());
+  verify::ReplayCallbacks callbacks;
+  verify::ReplayProgress last;
+  std::vector<std::string> finished;
+  callbacks.progress = [&](const verify::ReplayProgress& p) {
+    last = p;
+    finished.insert(finished.end(), p.finished.begin(), p.finished.end());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  };
+  const verify::ExportSummary summary = main.Export(main.Date(0), main.Date(3), 2, callbacks);
+  ASSERT_EQ(summary.outcome, verify::ExportOutcome::kDone);
+  EXPECT_EQ(last.total, 4);
+  EXPECT_EQ(last.done, 4);
+  std::sort(finished.begin(), finished.end());
+  std::vector<std::string> days;
+  for (int d = 0; d < 4; ++d) days.push_back(*store::DayPrefixOfDate(main.Date(d)));
+  std::sort(days.begin(), days.end());
+  EXPECT_EQ(finished, days);
 }
 
 TEST(ExportNames, FileNamesCarryThePrefixTypeAndRange) {
