@@ -10,6 +10,9 @@
 namespace ui::verify {
 namespace {
 
+constexpr qreal kDayMsecs = 24 * 60 * 60 * 1000;
+constexpr qreal kShortSpanDays = 180;
+
 qreal Msecs(const std::string& yyyymmdd) {
   const QDate date =
       QDate::fromString(QString::fromStdString(yyyymmdd), QStringLiteral("yyyyMMdd"));
@@ -46,6 +49,7 @@ StatsChart::StatsChart(QWidget* parent)
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setObjectName(QStringLiteral("StatsChart"));
+  SetSeries({});
 }
 
 void StatsChart::SetSeries(const std::vector<::verify::SeriesPoint>& points) {
@@ -59,9 +63,23 @@ void StatsChart::SetSeries(const std::vector<::verify::SeriesPoint>& points) {
   }
   stake_->replace(stake);
   returned_->replace(returned);
+  // Without lines the axes would label a range of nothing (dates of 1970): they stay blank.
+  for (QAbstractAxis* axis :
+       {static_cast<QAbstractAxis*>(dates_), static_cast<QAbstractAxis*>(yen_)}) {
+    axis->setLabelsVisible(!points.empty());
+    axis->setTitleVisible(!points.empty());
+  }
   if (points.empty()) return;
-  dates_->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(stake.front().x())),
-                   QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(stake.back().x())));
+  qreal first = stake.front().x(), last = stake.back().x();
+  if (last <= first) {  // lines of one day: a day either side of it
+    first -= kDayMsecs;
+    last += kDayMsecs;
+  }
+  dates_->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first)),
+                   QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(last)));
+  // Ticks of a short span fall within a month or two: months alone would repeat.
+  dates_->setFormat(last - first < kShortSpanDays * kDayMsecs ? QStringLiteral("yyyy/MM/dd")
+                                                              : QStringLiteral("yyyy/MM"));
   yen_->setRange(0, static_cast<qreal>(top) * 1.05 + 1);
   yen_->applyNiceNumbers();
 }

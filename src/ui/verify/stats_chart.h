@@ -17,10 +17,12 @@ class StatsChart : public QChartView {
  public:
   explicit StatsChart(QWidget* parent = nullptr);
 
+  /// The lines of the points; without points the chart is empty and its axes unlabelled.
   void SetSeries(const std::vector<::verify::SeriesPoint>& points);
 
   QLineSeries* StakeSeries() const { return stake_; }
   QLineSeries* ReturnSeries() const { return returned_; }
+  QDateTimeAxis* DateAxis() const { return dates_; }
 
  private:
   QLineSeries* stake_;

@@ -15,8 +15,8 @@
 #include "ui/verify/breakdown_model.h"
 #include "ui/verify/condition_panel.h"
 #include "ui/verify/field_grid_model.h"
-#include "ui/widgets/sjis_text.h"
 #include "ui/verify/stats_chart.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace ui::verify {
 namespace {
@@ -71,7 +71,9 @@ QWidget* StatsTab::BuildLeftColumn(QDate today) {
   files_ = new QListWidget(column);
   files_->setObjectName(QStringLiteral("FileList"));
   files_->setMaximumHeight(96);
-  connect(files_, &QListWidget::itemClicked, this, [this] { LoadChosenFile(); });
+  // The file shown as chosen is the file of the grid, however it became chosen (a click,
+  // the arrow keys, or the list taking the focus).
+  connect(files_, &QListWidget::currentItemChanged, this, [this] { LoadChosenFile(); });
   file_note_ = new QLabel(column);
   file_note_->setObjectName(QStringLiteral("FileNote"));
   file_note_->setWordWrap(true);
@@ -136,8 +138,11 @@ void StatsTab::RefreshFiles() {
 bool StatsTab::ChooseFile(const QString& name) {
   const QList<QListWidgetItem*> found = files_->findItems(name, Qt::MatchExactly);
   if (found.isEmpty()) return false;
-  files_->setCurrentItem(found.front());
-  LoadChosenFile();
+  if (files_->currentItem() == found.front()) {
+    LoadChosenFile();  // read again: an export may have replaced it
+  } else {
+    files_->setCurrentItem(found.front());
+  }
   return true;
 }
 
@@ -145,9 +150,10 @@ bool StatsTab::ChooseFile(const QString& name) {
 // read are left out and said so under the list.
 void StatsTab::LoadChosenFile() {
   QListWidgetItem* item = files_->currentItem();
-  if (!item) return;
   all_rows_->SetRows({});
   file_ = {};
+  file_note_->clear();
+  if (!item) return;
   try {
     file_ = ::verify::LoadStatsFile(csv_folder_, ToSjis(item->text()));
     file_note_->setText(QString::fromStdString(::verify::SkippedText(file_)));

@@ -5,6 +5,7 @@
 #include "ui/verify/sim_form.h"
 
 #include <QDateEdit>
+#include <QDateTimeAxis>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
@@ -19,21 +20,22 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/session.h"
+#include "codes/cp932.h"
+#include "jvlink/feed_jv_link.h"
+#include "jvlink/stored_pull.h"
 #include "platform/clock.h"
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
-#include "app/session.h"
 #include "platform/silent_prompts.h"
-#include "codes/cp932.h"
 #include "samplefeed/feed_writer.h"
-#include "jvlink/feed_jv_link.h"
-#include "jvlink/stored_pull.h"
 #include "ui/verify/breakdown_model.h"
 #include "ui/verify/condition_panel.h"
 #include "ui/verify/export_tab.h"
 #include "ui/verify/field_grid_model.h"
 #include "ui/verify/stats_chart.h"
 #include "ui/verify/stats_tab.h"
+#include "ui/widgets/sjis_text.h"
 
 namespace fs = std::filesystem;
 using ui::verify::TSimForm;
@@ -154,6 +156,31 @@ class SimFormTest : public QObject {
     QCOMPARE(stats->Chart()->StakeSeries()->count(), static_cast<int>(expected.series.size()));
     QCOMPARE(static_cast<long long>(stats->Chart()->ReturnSeries()->points().back().y()),
              expected.totals.returned);
+    const QDateTimeAxis* dates = stats->Chart()->DateAxis();
+    QVERIFY(dates->labelsVisible());
+    QVERIFY(dates->min().toMSecsSinceEpoch() <=
+            stats->Chart()->StakeSeries()->points().front().x());
+    QVERIFY(dates->max().toMSecsSinceEpoch() >= stats->Chart()->StakeSeries()->points().back().x());
+    QVERIFY(dates->min() < dates->max());
+  }
+
+  // The file that looks chosen is the file in the grid, whether a click, the arrow keys or
+  // the focus made it current.
+  void theCurrentFileIsTheFileInTheGrid() {
+    TSimForm form(*session_);
+    form.Export()->FromEdit()->setDate(QDate(2024, 5, 1));
+    form.Export()->ToEdit()->setDate(QDate(2024, 5, 31));
+    form.Export()->RunExport(2);
+    ui::verify::StatsTab* stats = form.Stats();
+    auto* files = stats->findChild<QListWidget*>(QStringLiteral("FileList"));
+    QVERIFY(files->count() >= 2);
+    QCOMPARE(stats->AllRows()->rowCount(), 0);
+    for (int row : {0, 1}) {
+      files->setCurrentRow(row);
+      QCOMPARE(stats->AllRows()->rowCount(), static_cast<int>(stats->File().rows.size()));
+      QVERIFY(stats->AllRows()->rowCount() > 0);
+      QCOMPARE(ui::FromSjis(stats->File().name), files->item(row)->text());
+    }
   }
 
   void aRightClickClearsAListAndARangeOfNothingEmptiesTheLabels() {
@@ -176,6 +203,8 @@ class SimFormTest : public QObject {
     QCOMPARE(stats->HitLabel()->text(), QString());
     QCOMPARE(stats->ReturnLabel()->text(), QString());
     QCOMPARE(stats->SelectedRows()->rowCount(), 0);
+    QCOMPARE(stats->Chart()->StakeSeries()->count(), 0);
+    QVERIFY(!stats->Chart()->DateAxis()->labelsVisible());  // no dates of 1970
   }
 
   void theFirstDistanceCannotGoAbove3000() {
