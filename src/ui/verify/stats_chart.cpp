@@ -6,6 +6,7 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
+#include <initializer_list>
 
 namespace ui::verify {
 namespace {
@@ -64,8 +65,7 @@ void StatsChart::SetSeries(const std::vector<::verify::SeriesPoint>& points) {
   stake_->replace(stake);
   returned_->replace(returned);
   // Without lines the axes would label a range of nothing (dates of 1970): they stay blank.
-  for (QAbstractAxis* axis :
-       {static_cast<QAbstractAxis*>(dates_), static_cast<QAbstractAxis*>(yen_)}) {
+  for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{dates_, yen_}) {
     axis->setLabelsVisible(!points.empty());
     axis->setTitleVisible(!points.empty());
   }

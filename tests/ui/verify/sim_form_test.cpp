@@ -101,8 +101,7 @@ class SimFormTest : public QObject {
 
   void theExportWritesTheFilesListsThemAndNamesTheLastRace() {
     TSimForm form(*session_);
-    form.Export()->FromEdit()->setDate(QDate(2024, 5, 1));
-    form.Export()->ToEdit()->setDate(QDate(2024, 5, 31));
+    ChooseMay(form);
     QSignalSpy finished(&form, &TSimForm::ExportFinished);
     const verify::ExportSummary summary = form.Export()->RunExport(2);
     QVERIFY(summary.outcome == verify::ExportOutcome::kDone);
@@ -117,8 +116,7 @@ class SimFormTest : public QObject {
   void theCancelButtonStopsTheExportBeforeAnyFile() {
     fs::remove_all(fs::path(dir_.path().toStdString()) / "home" / "csv");
     TSimForm form(*session_);
-    form.Export()->FromEdit()->setDate(QDate(2024, 5, 1));
-    form.Export()->ToEdit()->setDate(QDate(2024, 5, 31));
+    ChooseMay(form);
     QSignalSpy finished(&form, &TSimForm::ExportFinished);
     QTimer::singleShot(0, form.Export()->CancelButton(), &QPushButton::click);
     const verify::ExportSummary summary = form.Export()->RunExport(1);
@@ -129,9 +127,7 @@ class SimFormTest : public QObject {
 
   void examiningShowsTheFiguresOfTheCore() {
     TSimForm form(*session_);
-    form.Export()->FromEdit()->setDate(QDate(2024, 5, 1));
-    form.Export()->ToEdit()->setDate(QDate(2024, 5, 31));
-    form.Export()->RunExport(2);
+    ExportMay(form);
     ui::verify::StatsTab* stats = form.Stats();
     QVERIFY(stats->ChooseFile(QStringLiteral("A_馬連20240501_20240531.csv")));
     QVERIFY(stats->AllRows()->rowCount() > 0);
@@ -168,11 +164,9 @@ class SimFormTest : public QObject {
   // the focus made it current.
   void theCurrentFileIsTheFileInTheGrid() {
     TSimForm form(*session_);
-    form.Export()->FromEdit()->setDate(QDate(2024, 5, 1));
-    form.Export()->ToEdit()->setDate(QDate(2024, 5, 31));
-    form.Export()->RunExport(2);
+    ExportMay(form);
     ui::verify::StatsTab* stats = form.Stats();
-    auto* files = stats->findChild<QListWidget*>(QStringLiteral("FileList"));
+    QListWidget* files = stats->Files();
     QVERIFY(files->count() >= 2);
     QCOMPARE(stats->AllRows()->rowCount(), 0);
     for (int row : {0, 1}) {
@@ -185,9 +179,7 @@ class SimFormTest : public QObject {
 
   void aRightClickClearsAListAndARangeOfNothingEmptiesTheLabels() {
     TSimForm form(*session_);
-    form.Export()->FromEdit()->setDate(QDate(2024, 5, 1));
-    form.Export()->ToEdit()->setDate(QDate(2024, 5, 31));
-    form.Export()->RunExport(2);
+    ExportMay(form);
     ui::verify::StatsTab* stats = form.Stats();
     QVERIFY(stats->ChooseFile(QStringLiteral("A_馬連20240501_20240531.csv")));
     QListWidget* ages = stats->Conditions()->List(verify::ConditionList::kAge);
@@ -220,6 +212,16 @@ class SimFormTest : public QObject {
   void cleanupTestCase() { session_.reset(); }
 
  private:
+  // The export range of the tests: May 2024 of the pulled feed.
+  static void ChooseMay(TSimForm& form) {
+    form.Export()->FromEdit()->setDate(QDate(2024, 5, 1));
+    form.Export()->ToEdit()->setDate(QDate(2024, 5, 31));
+  }
+  static void ExportMay(TSimForm& form) {
+    ChooseMay(form);
+    form.Export()->RunExport(2);
+  }
+
   QTemporaryDir dir_;
   platform::FixedClock clock_{{2024, 5, 20, 10, 0, 0}};
   YesPrompts prompts_;
