@@ -18,7 +18,7 @@ namespace {
 // What the workers and the caller's thread share.
 struct Shared {
   Shared(const ReplaySetup& s, const std::vector<std::string>& d)
-      : setup(s), days(d), results(d.size()) {}
+      : setup(s), days(d), results(d.size()), completed(d.size(), false) {}
   const ReplaySetup& setup;
   const std::vector<std::string>& days;
   std::vector<DayExport> results;
@@ -26,11 +26,11 @@ struct Shared {
   std::atomic<bool> stop{false};
   std::mutex mutex;
   std::condition_variable changed;
-  int done = 0;                       // guarded by mutex
-  int running = 0;                    // guarded by mutex
-  std::string started;                // guarded by mutex
-  std::vector<std::string> finished;  // guarded by mutex: in the order they finished
-  std::exception_ptr error;           // guarded by mutex
+  int done = 0;                 // guarded by mutex
+  int running = 0;              // guarded by mutex
+  std::string started;          // guarded by mutex
+  std::vector<bool> completed;  // guarded by mutex: by the index of the day
+  std::exception_ptr error;     // guarded by mutex
 };
 
 void Work(Shared& shared) {
@@ -40,9 +40,9 @@ void Work(Shared& shared) {
                        setup.program_folder);
   session.DateCombo.Items = setup.date_items;
   session.Screen.LogicUnticked = setup.logic_unticked;
-  // The run works from the date list taken at its start: it reads the settings and the
-  // names of the data folder once as well, not again at every race and every day.
-  session.Settings().Ini().HoldContents();
+  // The run works from the date list and the settings taken at its start, and reads the
+  // names of the data folder once, not again at every race and every day.
+  session.Settings().Ini() = setup.settings;
   session.Store().HoldDataFolderNames();
   // A worker's races are never on a screen: showing one makes only the bet pages and the
   // labels its lines are made of.
@@ -57,7 +57,7 @@ void Work(Shared& shared) {
     DayExport result = ReplayDay(session, prompts, shared.days[i]);
     std::lock_guard lock(shared.mutex);
     shared.results[i] = std::move(result);
-    shared.finished.push_back(shared.days[i]);
+    shared.completed[i] = true;
     ++shared.done;
     shared.changed.notify_all();
   }
@@ -82,6 +82,7 @@ bool Watch(Shared& shared, const ReplayCallbacks& callbacks) {
   bool cancelled = false;
   std::unique_lock lock(shared.mutex);
   int reported = -1;
+  size_t in_order = 0;  // the days before it are finished and reported
   for (;;) {
     shared.changed.wait_for(lock, std::chrono::milliseconds(50),
                             [&] { return shared.running == 0 || shared.done != reported; });
@@ -89,8 +90,9 @@ bool Watch(Shared& shared, const ReplayCallbacks& callbacks) {
     // time round, not left out.
     const bool stopped = shared.running == 0;
     ReplayProgress progress{shared.done, static_cast<int>(shared.days.size()), shared.started, {}};
-    progress.finished.assign(shared.finished.begin() + std::max(reported, 0),
-                             shared.finished.end());
+    while (in_order < shared.days.size() && shared.completed[in_order]) {
+      progress.finished.push_back(shared.days[in_order++]);
+    }
     reported = shared.done;
     lock.unlock();
     if (callbacks.progress) callbacks.progress(progress);

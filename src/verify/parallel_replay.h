@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ini_file.h"
 #include "platform/clock.h"
 #include "platform/companion_locator.h"
 #include "platform/launcher.h"
@@ -19,20 +20,26 @@
 
 namespace verify {
 
-/// What every worker's Session is made of: the main window's program folder, date list
-/// and rule-book choice, and its ports (used read-only; they must outlive the replay).
+/// What every worker's Session is made of: the main window's program folder, date list,
+/// rule-book choice and settings as they were when the replay started, and its ports
+/// (used read-only; they must outlive the replay).
 struct ReplaySetup {
   std::filesystem::path program_folder;
   std::vector<std::string> date_items;  ///< the date list, newest first, Shift-JIS
   bool logic_unticked = false;
+  /// The settings file holding the lines it had at the start (IniFile::HoldContents):
+  /// every worker reads the rule book, the stake split, the amount and the odds time
+  /// from these lines, so a setting changed during the replay changes none of its races.
+  app::IniFile settings{std::filesystem::path{}};
   platform::Clock* clock = nullptr;
   platform::Launcher* launcher = nullptr;
   platform::CompanionLocator* companions = nullptr;
 };
 
 /// Where a replay stands: `done` of `total` days finished; `day` the day most recently
-/// started; `finished` the days finished since the last report, in the order they
-/// finished (DayPrefixes, Shift-JIS).
+/// started; `finished` the days newly finished in date order since the last report: each
+/// day once, after every day before it has finished (a day the workers finished early
+/// waits for those), so a list of them reads oldest first (DayPrefixes, Shift-JIS).
 struct ReplayProgress {
   int done = 0;
   int total = 0;

@@ -9,6 +9,23 @@
 
 namespace verify {
 
+namespace {
+
+// A line cut at LF keeps the CR of a CR LF only when it is the last line and the file
+// ends in a lone CR (or a line ends CR CR LF); the CR ends the line there too.
+std::string_view WithoutLineEnd(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+// An empty line, or one of blanks only (an editor's last line): no line of the export,
+// so neither a row nor a line left out.
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+}  // namespace
+
 int StatsFile::SkippedCount() const { return std::accumulate(skipped.begin(), skipped.end(), 0); }
 
 std::vector<std::string> VerificationFiles(const std::filesystem::path& folder) {
@@ -45,7 +62,9 @@ StatsFile ParseStatsFile(const std::string& name, std::string_view bytes) {
   file.name = name;
   const std::vector<std::string> lines = store::SplitLines(bytes);
   for (size_t i = 0; i < lines.size(); ++i) {
-    ParsedLine parsed = ParseLine(lines[i]);
+    const std::string_view line = WithoutLineEnd(lines[i]);
+    if (IsBlank(line)) continue;
+    ParsedLine parsed = ParseLine(line);
     if (parsed.fields) {
       file.rows.push_back(std::move(*parsed.fields));
       continue;

@@ -30,7 +30,8 @@ std::vector<std::string> VerificationFiles(const std::filesystem::path& folder);
 /// does not exist or cannot be read.
 StatsFile LoadStatsFile(const std::filesystem::path& folder, const std::string& name);
 
-/// The same from the bytes of a file.
+/// The same from the bytes of a file. Lines end at CR LF, LF, or a CR that ends the
+/// file; blank lines are passed over without being counted.
 StatsFile ParseStatsFile(const std::string& name, std::string_view bytes);
 
 /// "3 lines left out: 2 short line, 1 unquoted field (first at line 7)", or empty.

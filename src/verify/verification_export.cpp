@@ -1,5 +1,7 @@
 #include "verify/verification_export.h"
 
+#include <chrono>
+
 #include "bets/bet_table.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
@@ -26,15 +28,27 @@ void CheckDate(const std::string& text, const char* which) {
   }
 }
 
+// Everything the export depends on, taken once when it starts: the date list, the rule
+// book, and the settings file's lines, which give every worker the same stake split,
+// amount and odds time and give the files their prefix.
 ReplaySetup SetupOf(app::Session& session) {
   ReplaySetup setup;
   setup.program_folder = session.Store().ProgramFolder();
   setup.date_items = session.DateCombo.Items;
   setup.logic_unticked = session.Screen.LogicUnticked;
+  setup.settings = session.Settings().Ini();
+  setup.settings.HoldContents();
   setup.clock = &session.TheClock();
   setup.launcher = &session.TheLauncher();
   setup.companions = &session.Companions();
   return setup;
+}
+
+// The file-name prefix of the rule book the workers were given.
+std::string PrefixOf(const ReplaySetup& setup) {
+  app::Settings held(setup.settings.File());
+  held.Ini() = setup.settings;
+  return LogicPrefix(setup.logic_unticked, held.KaimeOption());
 }
 
 // The days in date order: failures noted, lines gathered per bet type.
@@ -57,15 +71,33 @@ std::array<std::vector<std::string>, 4> Merge(std::vector<DayExport>& days,
   return lists;
 }
 
-void WriteFiles(app::Session& session, const ExportRequest& request,
+// A file is written through its name + ".tmp", renamed over it when complete; a program
+// killed in between leaves the temporary file behind. One that has not been written to
+// for a minute belongs to no export still running (writing a file takes far less), so
+// the next export removes it.
+constexpr auto kAbandonedAfter = std::chrono::minutes(1);
+
+void RemoveAbandonedTemporaryFiles(const std::filesystem::path& folder) {
+  std::error_code ec;
+  const auto now = std::filesystem::file_time_type::clock::now();
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with(".csv.tmp") || !entry.is_regular_file(ec)) continue;
+    const auto written = entry.last_write_time(ec);
+    if (ec || now - written < kAbandonedAfter) continue;
+    std::filesystem::remove(entry.path(), ec);
+  }
+}
+
+void WriteFiles(app::Session& session, const ExportRequest& request, const std::string& prefix,
                 const std::array<std::vector<std::string>, 4>& lists, ExportSummary& summary) {
-  const std::string prefix = LogicPrefix(session);
   const std::filesystem::path folder = CsvFolder(session);
   bool any = false;
   for (const auto& lines : lists) any = any || !lines.empty();
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (ec) throw codes::InputError("cannot create the folder " + store::PathText(folder));
+  RemoveAbandonedTemporaryFiles(folder);
   if (!any) return;
   for (size_t t = 0; t < lists.size(); ++t) {
     if (lists[t].empty()) continue;
@@ -86,9 +118,9 @@ const std::string& ExportQuestion() {
   return kQuestion;
 }
 
-std::string LogicPrefix(app::Session& session) {
-  if (session.Screen.LogicUnticked) return "";
-  return session.Settings().KaimeOption() == 2 ? "B_" : "A_";
+std::string LogicPrefix(bool logic_unticked, int kaime_option) {
+  if (logic_unticked) return "";
+  return kaime_option == 2 ? "B_" : "A_";
 }
 
 std::string ExportFileName(const std::string& prefix, codes::BetType type, const std::string& from,
@@ -116,14 +148,14 @@ ExportSummary RunExport(app::Session& session, const ExportRequest& request,
   const std::vector<std::string> days =
       DaysInRange(session.DateCombo.Items, request.from, request.to);
   summary.days = static_cast<int>(days.size());
-  std::optional<std::vector<DayExport>> replayed =
-      ReplayDays(SetupOf(session), days, request.jobs, callbacks);
+  const ReplaySetup setup = SetupOf(session);
+  std::optional<std::vector<DayExport>> replayed = ReplayDays(setup, days, request.jobs, callbacks);
   if (!replayed) {
     summary.outcome = ExportOutcome::kCancelled;
     return summary;
   }
   const auto lists = Merge(*replayed, summary);
-  WriteFiles(session, request, lists, summary);
+  WriteFiles(session, request, PrefixOf(setup), lists, summary);
   summary.outcome = ExportOutcome::kDone;
   return summary;
 }

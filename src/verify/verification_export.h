@@ -61,8 +61,9 @@ struct ExportSummary {
 /// The question asked before an export starts (Shift-JIS).
 const std::string& ExportQuestion();
 
-/// The file-name prefix of the ticked rule book: "A_", "B_", or empty when neither is.
-std::string LogicPrefix(app::Session& session);
+/// The file-name prefix of the ticked rule book: "A_" for Logic A (option 1), "B_" for
+/// Logic B (option 2), or empty when neither is ticked.
+std::string LogicPrefix(bool logic_unticked, int kaime_option);
 
 /// The file of a bet type (UR, UT, SRF, SRT) for the range, Shift-JIS:
 /// prefix + "馬連"/"馬単"/"３複"/"３単" + from + "_" + to + ".csv".
@@ -74,7 +75,10 @@ std::vector<std::string> DaysInRange(const std::vector<std::string>& date_items,
                                      const std::string& from, const std::string& to);
 
 /// The export: asks ExportQuestion() through the session's prompts (No: kDeclined);
-/// replays the days of the range on the workers; unless cancelled, creates csv/ under the
+/// takes the date list, the rule book and the settings as they are at that moment (a
+/// choice made while it runs counts from the next export on: the files are named after
+/// the rule book their lines were made with); replays the days of the range on the
+/// workers; unless cancelled, creates csv/ under the
 /// ProgramFolder and replaces each bet type's file that has lines (atomically), writing
 /// none for a type without lines. The session itself is not changed. InputError when the
 /// range is not two dates yyyymmdd or a file cannot be written.

@@ -82,6 +82,21 @@ TEST_F(StatsCommandTest, AnArabBredRaceMatchesNoAgeAndANarrowRangeSelectsNothing
       << run.out;
 }
 
+// A file whose last line ends in a lone CR and that holds blank lines (as an editor may
+// leave it): every line of the export is a row and none is reported as left out.
+TEST_F(StatsCommandTest, ALastLineEndingInALoneCrIsReadAndBlankLinesAreNoShortLines) {
+  std::string last = Line("2023年02月05日", "東京", "14", "999", "G1   ", "12000");
+  last.pop_back();  // "\r\n" -> "\r"
+  testsupport::WriteFileBytes(home_.path() / "home" / "csv" / "edited.csv",
+                              Line("2023年01月07日", "中山", "13", "005", "　　 ", "") + "\r\n" +
+                                  Line("2023年01月08日", "東京", "12", "701", "　　 ", "4500") +
+                                  "  \r\n" + last);
+  const CliRun run = RunCli(home_, "stats --file edited.csv --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find(R"("rows":3,"skipped":0,)"), std::string::npos) << run.out;
+  EXPECT_EQ(run.err.find("left out"), std::string::npos) << run.err;
+}
+
 struct BadStats {
   const char* words;
   int status;
@@ -154,6 +169,30 @@ TEST(ExportCommand, ExportsAPulledWeekAndStatsReadsItBack) {
   run = RunCli(home, "export --from 20240504 --to 20240512 --logic none --yes");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("no file written"), std::string::npos) << run.err;
+}
+
+// The progress lines name the days oldest first, however the workers finish them: here
+// the first day, a whole one, takes longer than the three after it, which do not load.
+TEST(ExportCommand, ReportsTheDaysInDateOrder) {
+  testsupport::TempDir home;
+  const std::string feed = home.str() + "/feed";
+  ASSERT_EQ(RunCli(home, "feed --out '" + feed + "' --from 20240504 --days 9").status, 0);
+  CliRun run =
+      RunCli(home, "pull --feed '" + feed + "' --from \"2024/05/01 00:00:00\" --final-odds");
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* day : {"2024年05月05日", "2024年05月11日", "2024年05月12日"}) {
+    const fs::path ra = home.path() / "home" / "Data" / (std::string(day) + ".jvRA");
+    testsupport::WriteFileBytes(ra, testsupport::ReadFileBytes(ra) + "RA7short\r\n");
+  }
+  run = RunCli(home, "export --from 20240504 --to 20240512 --logic A --yes --jobs 2");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("[1/4] 2024年05月04日\n"
+                         "[2/4] 2024年05月05日\n"
+                         "[3/4] 2024年05月11日\n"
+                         "[4/4] 2024年05月12日\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("1 of 4 days"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -29,6 +29,7 @@
 #include "support/temp_dir.h"
 #include "verify/csv_fields.h"
 #include "verify/export_line.h"
+#include "verify/stats_file.h"
 #include "verify/stats_numbers.h"
 #include "verify/verification_export.h"
 
@@ -350,6 +351,60 @@ TEST_F(ExportTest, TheLastReportCountsEveryDayWhileTheWindowIsSlowToDraw) {
   for (int d = 0; d < 4; ++d) days.push_back(*store::DayPrefixOfDate(main.Date(d)));
   std::sort(days.begin(), days.end());
   EXPECT_EQ(finished, days);
+}
+
+// The rule book, the stake split and the amount are those of the moment the export
+// starts: choosing others while it runs (as the main window's menu and the settings
+// dialog allow) changes neither the names of its files nor any of their lines.
+TEST_F(ExportTest, SettingsChangedDuringTheExportChangeNoneOfItsFiles) {
+  MainWindow main(FeedHome());
+  const std::string from = main.Date(0), to = main.Date(5);
+  ASSERT_EQ(main.Export(from, to, 1).outcome, verify::ExportOutcome::kDone);
+  const FileSet expected = CsvFiles(FeedHome());
+  ASSERT_EQ(expected.size(), 4u);
+  for (const auto& [name, bytes] : expected) ASSERT_TRUE(name.starts_with("A_")) << name;
+  for (int jobs : {1, 3}) {
+    fs::remove_all(FeedHome() / "csv");
+    bool changed = false;
+    verify::ReplayCallbacks callbacks;
+    callbacks.progress = [&](const verify::ReplayProgress&) {
+      if (changed) return;
+      main.session.Settings().SetKaimeOption(2);
+      main.session.Settings().SetHaibunSet(1);
+      main.session.Settings().SetDefaultAmount(700);
+      changed = true;
+    };
+    const verify::ExportSummary summary = main.Export(from, to, jobs, callbacks);
+    ASSERT_EQ(summary.outcome, verify::ExportOutcome::kDone);
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(CsvFiles(FeedHome()), expected) << jobs << " workers";
+    main.session.Settings().SetKaimeOption(1);
+    main.session.Settings().SetHaibunSet(0);
+    main.session.Settings().SetDefaultAmount(3000);
+  }
+}
+
+// A program killed while it wrote a file leaves the file's ".tmp" behind; the next export
+// removes it, but not one another export may be writing at this moment.
+TEST_F(ExportTest, TheNextExportRemovesATemporaryFileLeftBehind) {
+  MainWindow main(FeedHome());
+  const fs::path csv = FeedHome() / "csv";
+  const fs::path left = csv / "A_馬連20200101_20201231.csv.tmp";
+  const fs::path fresh = csv / "B_３単20200101_20201231.csv.tmp";
+  testsupport::WriteFileBytes(left, "\"2020年01");
+  testsupport::WriteFileBytes(fresh, "\"2020年01");
+  fs::last_write_time(left, fs::file_time_type::clock::now() - std::chrono::hours(2));
+  EXPECT_TRUE(verify::VerificationFiles(csv).empty());
+  main.session.Screen.LogicUnticked = true;  // an export that writes no file cleans up too
+  ASSERT_EQ(main.Export(main.Date(0), main.Date(0), 1).outcome, verify::ExportOutcome::kDone);
+  EXPECT_FALSE(fs::exists(left));
+  EXPECT_TRUE(fs::exists(fresh));
+  main.session.Screen.LogicUnticked = false;
+  ASSERT_EQ(main.Export(main.Date(0), main.Date(0), 1).outcome, verify::ExportOutcome::kDone);
+  for (const std::string& name : verify::VerificationFiles(csv)) {
+    EXPECT_TRUE(codes::SjisToUtf8(name).ends_with(".csv")) << codes::SjisToUtf8(name);
+  }
+  EXPECT_FALSE(verify::VerificationFiles(csv).empty());
 }
 
 TEST(ExportNames, FileNamesCarryThePrefixTypeAndRange) {

@@ -98,14 +98,48 @@ TEST(StatsFile, KeepsTheLinesItCanReadAndCountsTheOthersByReason) {
                             "\r\n\xff\xfe\r\n" + good;  // the last line without line end
   const verify::StatsFile file = verify::ParseStatsFile("t.csv", bytes);
   EXPECT_EQ(file.rows.size(), 3u);
-  EXPECT_EQ(file.SkippedCount(), 4);
-  EXPECT_EQ(file.skipped[static_cast<size_t>(verify::SkipReason::kShortLine)], 2);
+  EXPECT_EQ(file.SkippedCount(), 3);  // the blank line is no line left out
+  EXPECT_EQ(file.skipped[static_cast<size_t>(verify::SkipReason::kShortLine)], 1);
   EXPECT_EQ(file.skipped[static_cast<size_t>(verify::SkipReason::kUnquotedField)], 1);
   EXPECT_EQ(file.skipped[static_cast<size_t>(verify::SkipReason::kNotShiftJis)], 1);
   EXPECT_EQ(verify::SkippedText(file),
-            "4 lines left out: 2 short line, 1 unquoted field, 1 not Shift-JIS text "
+            "3 lines left out: 1 short line, 1 unquoted field, 1 not Shift-JIS text "
             "(first at line 2)");
 }
+
+// Line ends as editors and other systems leave them: every line of the export is read,
+// whatever ends it, and blank lines are neither rows nor lines left out.
+struct LineEndCase {
+  const char* name;
+  std::string bytes;  // "L" stands for a line of the export
+  size_t rows;
+  int skipped;
+  int first_skipped_line;
+};
+class LineEndTest : public ::testing::TestWithParam<LineEndCase> {};
+TEST_P(LineEndTest, ReadsEveryLineAndPassesOverBlankOnes) {
+  const std::string line = verify::JoinFields(FieldsOf(Row{}));
+  std::string bytes;
+  for (char c : GetParam().bytes) bytes += c == 'L' ? line : std::string(1, c);
+  const verify::StatsFile file = verify::ParseStatsFile("t.csv", bytes);
+  EXPECT_EQ(file.rows.size(), GetParam().rows);
+  EXPECT_EQ(file.SkippedCount(), GetParam().skipped) << verify::SkippedText(file);
+  EXPECT_EQ(file.first_skipped_line, GetParam().first_skipped_line);
+}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, LineEndTest, ::testing::Values(
+  LineEndCase{"CrLf",                 "L\r\nL\r\n",       2, 0, 0},
+  LineEndCase{"LastLineEndsInALoneCr", "L\r\nL\r",         2, 0, 0},
+  LineEndCase{"OnlyLineEndsInALoneCr", "L\r",              1, 0, 0},
+  LineEndCase{"LastLineWithoutEnd",    "L\r\nL",            2, 0, 0},
+  LineEndCase{"LfOnly",                "L\nL\n",            2, 0, 0},
+  LineEndCase{"CrCrLf",                "L\r\r\nL\r\n",     2, 0, 0},
+  LineEndCase{"BlankLineBetween",      "L\r\n\r\nL\r\n",  2, 0, 0},
+  LineEndCase{"BlanksAtTheEnd",        "L\r\n\r\n  \r\n\t", 1, 0, 0},
+  LineEndCase{"OnlyBlankLines",        "\r\n\n\r\n",       0, 0, 0},
+  LineEndCase{"ShortLineAfterABlank",  "L\r\n\r\n\"x\"\r", 1, 1, 3}),
+  [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(StatsFile, AQuoteInAFieldReadsBackAsWritten) {
   ExportFields fields = FieldsOf(Row{});

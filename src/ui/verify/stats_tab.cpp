@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -128,11 +129,18 @@ QWidget* StatsTab::BuildRightColumn() {
   return split;
 }
 
+// The file chosen stays chosen and is read again (an export may have replaced it); one
+// that is gone leaves nothing chosen and the grid empty.
 void StatsTab::RefreshFiles() {
-  files_->clear();
-  for (const std::string& name : ::verify::VerificationFiles(csv_folder_)) {
-    files_->addItem(FromSjis(name));
+  const QString chosen = files_->currentItem() ? files_->currentItem()->text() : QString();
+  {
+    const QSignalBlocker quiet(files_);
+    files_->clear();
+    for (const std::string& name : ::verify::VerificationFiles(csv_folder_)) {
+      files_->addItem(FromSjis(name));
+    }
   }
+  if (chosen.isEmpty() || !ChooseFile(chosen)) LoadChosenFile();
 }
 
 bool StatsTab::ChooseFile(const QString& name) {

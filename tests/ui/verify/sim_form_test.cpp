@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "app/session.h"
@@ -175,6 +176,62 @@ class SimFormTest : public QObject {
       QVERIFY(stats->AllRows()->rowCount() > 0);
       QCOMPARE(ui::FromSjis(stats->File().name), files->item(row)->text());
     }
+  }
+
+  // Showing the window again and a new export both refresh the list: the file chosen
+  // stays chosen with its lines in the grid; a file that is gone leaves nothing chosen.
+  void refreshingTheListKeepsTheChosenFileAndItsGrid() {
+    TSimForm form(*session_);
+    ExportMay(form);
+    ui::verify::StatsTab* stats = form.Stats();
+    QListWidget* files = stats->Files();
+    QVERIFY(files->count() >= 2);
+    files->setCurrentRow(1);
+    const QString chosen = files->currentItem()->text();
+    const int rows = stats->AllRows()->rowCount();
+    QVERIFY(rows > 0);
+    auto still_chosen = [&](const char* after) {
+      QVERIFY2(files->currentItem(), after);
+      QCOMPARE(files->currentItem()->text(), chosen);
+      QCOMPARE(stats->AllRows()->rowCount(), rows);
+      QCOMPARE(ui::FromSjis(stats->File().name), chosen);
+    };
+    form.ShowForm();
+    still_chosen("ShowForm");
+    form.Export()->RunExport(2);
+    still_chosen("a second export");
+    stats->RefreshFiles();
+    still_chosen("a refresh");
+
+    const fs::path csv = fs::path(dir_.path().toStdString()) / "home" / "csv";
+    fs::remove(csv / chosen.toStdString());
+    stats->RefreshFiles();
+    QVERIFY(!files->currentItem());
+    QCOMPARE(stats->AllRows()->rowCount(), 0);
+    QVERIFY(stats->File().rows.empty());
+    form.Export()->RunExport(2);  // the files of May again, for the tests after this one
+  }
+
+  // A file an editor saved with a lone CR after its last line and a blank line in it: the
+  // grid shows every line and nothing is said to be left out; a ".tmp" is never listed.
+  void aFileEditedElsewhereShowsEveryLine() {
+    const fs::path csv = fs::path(dir_.path().toStdString()) / "home" / "csv";
+    const std::string line =
+        "\"2024年05月04日\",\"東京\",\" 1\",\"　　　\",\"16\",\"芝左\","
+        "\"1600\",\"12\",\"701\",\"３歳新馬\",\"馬齢　\",\"　　 \","
+        "\"3000\",\"\",\"4.37\",\"8.9\"";
+    const std::string sjis = codes::Sj(line);
+    std::ofstream(csv / "edited.csv", std::ios::binary) << sjis << "\r\n\r\n" << sjis << "\r";
+    std::ofstream(csv / "edited.csv.tmp", std::ios::binary) << sjis << "\r\n";
+    TSimForm form(*session_);
+    ui::verify::StatsTab* stats = form.Stats();
+    QVERIFY(
+        stats->Files()->findItems(QStringLiteral("edited.csv.tmp"), Qt::MatchExactly).isEmpty());
+    QVERIFY(stats->ChooseFile(QStringLiteral("edited.csv")));
+    QCOMPARE(stats->AllRows()->rowCount(), 2);
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("FileNote"))->text(), QString());
+    fs::remove(csv / "edited.csv");
+    fs::remove(csv / "edited.csv.tmp");
   }
 
   void aRightClickClearsAListAndARangeOfNothingEmptiesTheLabels() {
