@@ -7,6 +7,7 @@
 #include <random>
 
 #include "codes/errors.h"
+#include "support/case_name.h"
 
 namespace {
 
@@ -40,14 +41,16 @@ INSTANTIATE_TEST_SUITE_P(DecimalGapOf23, OddsGapTest, ::testing::Values(
   GapCase{3.4, 1.1, false},
   GapCase{100.3, 98.0, false},
   GapCase{14.1, 11.8, false},
-  GapCase{4.2, 1.9, true}));
+  GapCase{4.2, 1.9, true}),
+    testsupport::CaseNameOf(&GapCase::higher, &GapCase::lower));
 
 INSTANTIATE_TEST_SUITE_P(ClearGaps, OddsGapTest, ::testing::Values(
   GapCase{4.0, 1.5, true},
   GapCase{3.7, 1.5, false},
   GapCase{1.5, 4.0, false},
   GapCase{250.0, 1.1, true},
-  GapCase{1000.0, 997.8, false}));
+  GapCase{1000.0, 997.8, false}),
+    testsupport::CaseNameOf(&GapCase::higher, &GapCase::lower));
 // clang-format on
 
 TEST(OddsGapTest, RejectsOddsOfZeroOrBelow) {

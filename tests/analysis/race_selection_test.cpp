@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "codes/errors.h"
+#include "support/case_name.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
 
@@ -127,7 +128,11 @@ INSTANTIATE_TEST_SUITE_P(Gaps, SRTaishoTest, ::testing::Values(
   GapMarkCase{1.2,  3.4,  5.7, 15, 2},   // 5.7 - 3.4 reaches it, 3.4 - 1.2 not
   GapMarkCase{2.2,  3.0,  5.3, 14, 0},   // 5.3 - 3.0 does not
   GapMarkCase{2.0,  4.5,  9.0, 12, 0},   // never in a field of 12
-  GapMarkCase{2.0,  4.5,  9.0, 13, 1}));
+  GapMarkCase{2.0,  4.5,  9.0, 13, 1}),
+    testsupport::CaseNameOf(&GapMarkCase::o1,
+                            &GapMarkCase::o2,
+                            &GapMarkCase::o3,
+                            &GapMarkCase::runners));
 // clang-format on
 
 TEST(UTTaishoTest, TheWeakestFavouritesOfEachVenueAreExactaTargets) {
@@ -297,7 +302,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, LogicBRowTest, ::testing::Values(
   LogicBCase{1, 9,  {},       {}},
   LogicBCase{2, 0,  {},       {}},
   LogicBCase{4, 0,  {},       {}},
-  LogicBCase{5, 1,  {},       {}}));
+  LogicBCase{5, 1,  {},       {}}),
+    testsupport::CaseNameOf(&LogicBCase::s, &LogicBCase::w));
 // clang-format on
 
 TEST(LogicBTargetTableTest, HoldsOneRowForEachCountPairWithATarget) {

@@ -4,6 +4,7 @@
 
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "support/case_name.h"
 #include "support/temp_dir.h"
 
 namespace app {
@@ -102,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ReadIntegerTest, ::testing::Values(
     IntCase{"-",            7},
     IntCase{"2147483647",  2147483647},
     IntCase{"2147483648",   7},
-    IntCase{"99999999999999999999", 7}));
+    IntCase{"99999999999999999999", 7}),
+    testsupport::CaseNameOf(&IntCase::value));
 // clang-format on
 
 TEST(ReadBoolTest, AnyIntegerOtherThanZeroIsTrue) {
@@ -163,7 +165,8 @@ TEST_P(RoundTripTest, WhatIsWrittenReadsBackUnchanged) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, RoundTripTest, ::testing::Values(
     "", "/home/user/時系列/Data", " leading", "trailing ", "\"quoted\"", "\"\"", "｢｣",
-    "｢bracketed｣", "\"", "a=b"));
+    "｢bracketed｣", "\"", "a=b"),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(WriteTest, FailedWriteNamesTheFileAndKeepsIt) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bet_rows.h"
+#include "support/case_name.h"
 
 namespace bets {
 namespace {
@@ -62,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Stakes, QuinellaHitTest, ::testing::Values(
     HitCase{300, 1250, "   3750"},
     HitCase{150,  123, "    184"},   // truncated
     HitCase{  0, 1250, "      0"},
-    HitCase{999999, 29983800, "299837700162"}));  // wider than int
+    HitCase{999999, 29983800, "299837700162"}),
+    testsupport::CaseNameOf(&HitCase::stake, &HitCase::payout));  // wider than int
 // clang-format on
 
 TEST(PayoutCheck, LabelIsRedWhenLessThanTheStakeTotal) {

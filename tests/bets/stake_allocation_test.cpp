@@ -6,6 +6,7 @@
 
 #include "bet_rows.h"
 #include "codes/cp932.h"
+#include "support/case_name.h"
 
 namespace bets {
 namespace {
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, EqualAllocationTest, ::testing::Values(
     EqualCase{1100, 10, "   200", "  2000"},
     EqualCase{1090, 10, "   100", "  1000"},
     // Below 100 yen a bet still gets 100.
-    EqualCase{ 100, 20, "   100", "  2000"}));
+    EqualCase{ 100, 20, "   100", "  2000"}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(EqualAllocation, WritesReturnsRatesAndExpectedReturn) {
@@ -123,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Rates, ExpectedColourTest, ::testing::Values(
     // Exact halves of the last place round up: 580 × 100 / (4 × 400) is 36.25 and
     // 1860 × 100 / (4 × 400) is 116.25.
     ColourCase{{1.3, 1.5, 1.5, 1.5}, 400, LabelColour::Black, "   36.3", LabelColour::Red},
-    ColourCase{{4.6, 4.6, 4.7, 4.7}, 400, LabelColour::Red, "  116.3", LabelColour::Black}));
+    ColourCase{{4.6, 4.6, 4.7, 4.7}, 400, LabelColour::Red, "  116.3", LabelColour::Black}),
+    testsupport::CaseNameOf(&ColourCase::amount, &ColourCase::expected));
 // clang-format on
 
 TEST(EqualAllocation, RoundsAnExactHalfOfARateUp) {
@@ -167,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, ProportionalAllocationTest, ::testing::
     ProportionalCase{"EvenThree", {3.0, 3.0, 3.0}, 1000, {"   400", "   400", "   400"},
                      "  1200"},
     // Row 1 is not the favourite: the base factor cancels out.
-    ProportionalCase{"BaseFromRowOne", {8.0, 2.0}, 1000, {"   200", "   800"}, "  1000"}));
+    ProportionalCase{"BaseFromRowOne", {8.0, 2.0}, 1000, {"   200", "   800"}, "  1000"}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(ProportionalAllocation, EveryBetReturnsAboutTheSame) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli_run.h"
+#include "support/case_name.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -96,7 +97,8 @@ TEST_P(OverviewHelpTest, ListsEveryCommandAndTheFormats) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryForm, OverviewHelpTest, ::testing::Values("help", "--help", "-h"));
+INSTANTIATE_TEST_SUITE_P(EveryForm, OverviewHelpTest, ::testing::Values("help", "--help", "-h"),
+                         testsupport::PrintedCaseName());
 
 TEST(HelpTest, WithoutACommandOrWithAnUnknownOneTheStatusIsTwo) {
   testsupport::TempDir dir;

@@ -8,6 +8,7 @@
 
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "support/case_name.h"
 
 namespace {
 
@@ -38,7 +39,8 @@ const NumberCase kNumbers[] = {
 
 void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.text; }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, JsonNumberTest, ::testing::ValuesIn(kNumbers));
+INSTANTIATE_TEST_SUITE_P(Numbers, JsonNumberTest, ::testing::ValuesIn(kNumbers),
+                         testsupport::PrintedCaseName());
 
 TEST(JsonQuoteTest, EscapesQuotesBackslashesAndControlCharacters) {
   EXPECT_EQ(cli::JsonQuote("a\"b\\c"), R"("a\"b\\c")");

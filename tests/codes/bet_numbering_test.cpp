@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "codes/errors.h"
+#include "support/case_name.h"
 
 namespace codes {
 namespace {
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(ClosedForms, CombAnchorTest, ::testing::Values(
     AnchorCase{BetType::SRF, "16-17-18", 816},
     AnchorCase{BetType::SRT, " 1- 2- 3", 1},  AnchorCase{BetType::SRT, " 1-18-17", 272},
     AnchorCase{BetType::SRT, " 2- 1- 3", 273}, AnchorCase{BetType::SRT, " 9-18-17", 2448},
-    AnchorCase{BetType::SRT, "10- 1- 2", 2449}, AnchorCase{BetType::SRT, "18-17-16", 4896}));
+    AnchorCase{BetType::SRT, "10- 1- 2", 2449}, AnchorCase{BetType::SRT, "18-17-16", 4896}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 struct RejectCase {
@@ -84,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(MalformedOrOutOfOrder, CombRejectTest, ::testing::Value
     RejectCase{BetType::SRT, " 1- 2- 1"}, RejectCase{BetType::SRT, "19- 1- 2"},
     RejectCase{BetType::SRT, " 1- 2 - 3"}, RejectCase{BetType::Tan, "7"},
     RejectCase{BetType::Tan, " 0"},      RejectCase{BetType::Tan, "19"},
-    RejectCase{BetType::Fuk, "07"}));
+    RejectCase{BetType::Fuk, "07"}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 // The short road for one and two digits and the general one for the rest give the
@@ -171,7 +174,8 @@ TEST_P(CombRoundTripTest, IndexOutsideTheCountIsALogicError) {
 
 INSTANTIATE_TEST_SUITE_P(AllTypes, CombRoundTripTest,
                          ::testing::Values(BetType::Tan, BetType::Fuk, BetType::WR, BetType::UR,
-                                           BetType::WD, BetType::UT, BetType::SRF, BetType::SRT));
+                                           BetType::WD, BetType::UT, BetType::SRF, BetType::SRT),
+                         testsupport::PrintedCaseName());
 
 TEST(CombCount, CoversTheFullField) {
   EXPECT_EQ(CombCount(BetType::WR), 36);
@@ -219,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(Trios, SRFTextOfTest, ::testing::Values(
     TrioCase{2, 9, 5, " 2- 5- 9"},  TrioCase{18, 1, 10, " 1-10-18"},
     TrioCase{5, 5, 9, ""},          TrioCase{9, 5, 9, ""},
     TrioCase{0, 2, 3, ""},          TrioCase{2, 3, 19, ""},
-    TrioCase{-1, 2, 3, ""}));
+    TrioCase{-1, 2, 3, ""}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(PairText, WritesEachNumberInTwoPositions) {

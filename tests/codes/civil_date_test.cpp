@@ -8,6 +8,7 @@
 #include "codes/ascii_case.h"
 #include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
+#include "support/case_name.h"
 
 namespace codes {
 namespace {
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Dates, DaysFromCivilTest, ::testing::Values(
     DayCase{2024, 2, 29, 19782},  DayCase{2024, 2, 30, 19783},   // runs on into March
     DayCase{2024, 3, 1, 19783},   DayCase{2023, 13, 1, 19723},   // month 13: next January
     DayCase{2024, 1, 1, 19723},   DayCase{2024, 0, 31, 19722},   // month 0: last December
-    DayCase{2024, 3, 0, 19782},   DayCase{1900, 3, 1, -25508}));
+    DayCase{2024, 3, 0, 19782},   DayCase{1900, 3, 1, -25508}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(CivilDate, RoundTripsEveryDayOfFourCenturies) {
@@ -64,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Dates, IsValidYmdTest, ::testing::Values(
     YmdCase{19000229, false}, YmdCase{20000229, true},  YmdCase{21000229, false},
     YmdCase{20241231, true},  YmdCase{20241232, false}, YmdCase{20241301, false},
     YmdCase{20240001, false}, YmdCase{20240100, false}, YmdCase{18991231, false},
-    YmdCase{30000101, false}, YmdCase{29991231, true},  YmdCase{0, false}));
+    YmdCase{30000101, false}, YmdCase{29991231, true},  YmdCase{0, false}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(CivilDate, MovesYmdDatesAndNamesWeekdays) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "codes/cp932.h"
+#include "support/case_name.h"
 
 namespace codes {
 namespace {
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, CodeTableTest, ::testing::Values(
     CODE_CASE(CircledNumber, "1", "①"),        CODE_CASE(CircledNumber, "05", "⑤"),
     CODE_CASE(CircledNumber, "18", "⑱"),       CODE_CASE(CircledNumber, "0", "－"),
     CODE_CASE(CircledNumber, "19", "－"),      CODE_CASE(CircledNumber, "-1", "－"),
-    CODE_CASE(CircledNumber, "ab", "－")));
+    CODE_CASE(CircledNumber, "ab", "－")),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 struct WidthCase {
@@ -99,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Tables, CodeWidthTest, ::testing::Values(
     WidthCase{"WeekdayText", &WeekdayText, 2, true},
     WidthCase{"TrackShortText", &TrackShortText, 4, true},
     WidthCase{"SexText", &SexText, 2, true},
-    WidthCase{"CircledNumber", &CircledNumber, 2, false}));
+    WidthCase{"CircledNumber", &CircledNumber, 2, false}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(GoingText, PrefixesTheSurfaceOnlyToKnownGoings) {

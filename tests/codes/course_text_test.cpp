@@ -6,6 +6,7 @@
 #include <string>
 
 #include "codes/cp932.h"
+#include "support/case_name.h"
 
 namespace codes {
 namespace {
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, CourseTextTest, ::testing::Values(
     CourseCase{"G4", "    "}, CourseCase{"G6", "    "}, CourseCase{"G8", "    "},
     CourseCase{"00", "    "}, CourseCase{"11", "    "}, CourseCase{"62", "    "},
     CourseCase{"a0", "    "}, CourseCase{"7",  "    "}, CourseCase{" 7", "    "},
-    CourseCase{"07 ", "    "}, CourseCase{"",  "    "}));
+    CourseCase{"07 ", "    "}, CourseCase{"",  "    "}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 // The runner files are named after the course, so every code, listed or not, must give

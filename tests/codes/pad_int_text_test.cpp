@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+#include "support/case_name.h"
+
 namespace codes {
 namespace {
 
@@ -24,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, PadIntTextTest, ::testing::Values(
     PadCase{"03", " 3"},   PadCase{"00", "  "},     PadCase{"000", "   "},
     PadCase{"005", "  5"}, PadCase{"5 ", " 5"},     PadCase{"12", "12"},
     PadCase{"  ", "  "},   PadCase{"ab", "  "},     PadCase{"", ""},
-    PadCase{"-3", "-3"},   PadCase{"0-3", "   "},   PadCase{"0012", "  12"}));
+    PadCase{"-3", "-3"},   PadCase{"0-3", "   "},   PadCase{"0012", "  12"}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 }  // namespace

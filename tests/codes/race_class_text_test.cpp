@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "codes/cp932.h"
+#include "support/case_name.h"
 
 namespace codes {
 namespace {
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(RaceTypes, RaceClassHeaderTest, ::testing::Values(
     HeaderCase{"19", "000", "000", "703", "703", "4歳上未勝利"},
     HeaderCase{"24", "000", "000", "001", "020", "  "},
     HeaderCase{"15", "701", "703", "005", "005", ""},
-    HeaderCase{"  ", "701", "703", "005", "005", ""}));
+    HeaderCase{"  ", "701", "703", "005", "005", ""}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(RaceClassPair, UsesTheExportWording) {

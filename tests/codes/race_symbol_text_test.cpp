@@ -6,6 +6,7 @@
 #include <string>
 
 #include "codes/cp932.h"
+#include "support/case_name.h"
 
 namespace codes {
 namespace {
@@ -40,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, RaceSymbolTextTest, ::testing::Values(
     SymbolCase{"a24", "　　　　　　　　　　　　"},
     SymbolCase{"A2",  "　　　　　　　　　　　　"},
     SymbolCase{"A240", "　　　　　　　　　　　　"},
-    SymbolCase{"",    "　　　　　　　　　　　　"}));
+    SymbolCase{"",    "　　　　　　　　　　　　"}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(RaceSymbolText, IsAlways24Bytes) {

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "codes/errors.h"
+#include "support/case_name.h"
 
 namespace codes {
 namespace {
@@ -38,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(ExactHalves, RateTextTest, ::testing::Values(
     RateCase{1005, 1000, 6, 2, "  1.01"},  // and 1.005 too
     RateCase{125, 1000, 6, 2, "  0.13"},   // an exact binary half, which to_chars sends to even
     RateCase{5, 10, 3, 0, "  1"},
-    RateCase{25, 10, 3, 0, "  3"}));
+    RateCase{25, 10, 3, 0, "  3"}),
+    testsupport::PrintedCaseName());
 
 INSTANTIATE_TEST_SUITE_P(NearAHalf, RateTextTest, ::testing::Values(
     // One part in a large denominator either side of 1416.25.
@@ -52,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(NearAHalf, RateTextTest, ::testing::Values(
     // A round-up that carries through every digit.
     RateCase{99995, 100, 7, 1, " 1000.0"},
     RateCase{99995, 1000, 5, 1, "100.0"},
-    RateCase{95, 10, 1, 0, "10"}));
+    RateCase{95, 10, 1, 0, "10"}),
+    testsupport::PrintedCaseName());
 
 INSTANTIATE_TEST_SUITE_P(ZeroAndLarge, RateTextTest, ::testing::Values(
     RateCase{0, 800, 7, 1, "    0.0"},
@@ -69,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(ZeroAndLarge, RateTextTest, ::testing::Values(
     RateCase{1, LLONG_MAX, 0, 18, "0.000000000000000000"},
     RateCase{LLONG_MAX / 2, LLONG_MAX, 0, 1, "0.5"},
     RateCase{LLONG_MAX / 2 + 1, LLONG_MAX, 0, 0, "1"},
-    RateCase{LLONG_MAX / 2, LLONG_MAX, 0, 0, "0"}));
+    RateCase{LLONG_MAX / 2, LLONG_MAX, 0, 0, "0"}),
+    testsupport::PrintedCaseName());
 
 INSTANTIATE_TEST_SUITE_P(Negative, RateTextTest, ::testing::Values(
     RateCase{-5, 100, 5, 1, " -0.1"},
@@ -80,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Negative, RateTextTest, ::testing::Values(
     RateCase{-4, 100, 5, 1, "  0.0"},       // rounds to zero: no sign
     RateCase{LLONG_MIN, 1, 0, 0, "-9223372036854775808"},
     RateCase{LLONG_MIN, LLONG_MIN, 0, 1, "1.0"},
-    RateCase{-1, LLONG_MIN, 0, 0, "0"}));
+    RateCase{-1, LLONG_MIN, 0, 0, "0"}),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(RateText, RefusesADenominatorOfZero) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/case_name.h"
+
 namespace codes {
 namespace {
 
@@ -21,7 +23,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, NumericValueTest, ::testing::Values(
     NumericCase{"005", 5}, NumericCase{"5 ", 5}, NumericCase{"  12", 12},
     NumericCase{"", 0}, NumericCase{"    ", 0}, NumericCase{"-3", -3},
     NumericCase{"+7x", 7}, NumericCase{"12a4", 12}, NumericCase{"--", 0},
-    NumericCase{" 0123", 123}));
+    NumericCase{" 0123", 123}),
+    testsupport::CaseNameOf(&NumericCase::text));
 // clang-format on
 
 TEST(Field, CutsAtTheEndOfTheRecord) {

@@ -8,6 +8,7 @@
 
 #include "codes/errors.h"
 #include "feed_test_support.h"
+#include "support/case_name.h"
 #include "support/temp_dir.h"
 
 namespace jvlink {
@@ -41,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Sids, JVInitSid, ::testing::Values(
   SidCase{" ABCD/EFGH/Quorvane/Version.1.13", -103},
   SidCase{std::string(" ") + std::string(70, 'A'), -102},
   SidCase{FeedFixture::kSid, 0}
-));
+),
+    [](const auto& info) {
+      return testsupport::CaseName(info.index, info.param.sid.substr(0, 12), info.param.sid.size());
+    });
 // clang-format on
 
 TEST(FeedJVLinkWithoutInit, RefusesEveryStreamOperation) {
@@ -106,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, JVOpenArguments, ::testing::Values(
   OpenCase{"RACE", "20240101000000", 5, -115},
   OpenCase{"RACE", "20240101000000", 2, -116},
   OpenCase{"RACE", "20240101000000", 4, -116}
-));
+),
+    testsupport::CaseNameOf(&OpenCase::dataspec, &OpenCase::fromtime, &OpenCase::option));
 // clang-format on
 
 TEST(FeedJVLinkOpen, OffersTheFilesNewerThanFromtimeAndNotAfterNow) {

@@ -5,6 +5,7 @@
 
 #include "feed_test_support.h"
 #include "jvlink/feed_jv_link.h"
+#include "support/case_name.h"
 
 namespace jvlink {
 namespace {
@@ -58,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, JVRTOpenArguments, ::testing::Values(
   RTOpenCase{"0B31", "20240518", -111},
   RTOpenCase{"RACE", "20240518", -111},
   RTOpenCase{"0b12", "20240518", -111}
-));
+),
+    testsupport::CaseNameOf(&RTOpenCase::dataspec, &RTOpenCase::key));
 // clang-format on
 
 // ---- 0B30: the odds announcement that is out ---------------------------------------------

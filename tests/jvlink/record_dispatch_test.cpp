@@ -8,6 +8,7 @@
 
 #include "codes/cp932.h"
 #include "store/record_lengths.h"
+#include "support/case_name.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
 
@@ -147,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(MonthStart, DateFilterTest, ::testing::Values(
   DateCase{20240510, "20240430", false},
   DateCase{20240101, "20231231", false},
   DateCase{20240503, "20240601", true}
-));
+),
+    testsupport::CaseNameOf(&DateCase::start_day, &DateCase::record_day));
 // clang-format on
 
 TEST_F(DispatchTest, StampsRaHrAndOddsButNotSe) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "codes/cp932.h"
+#include "support/case_name.h"
 
 namespace jvlink {
 namespace {
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(InitAndSettings, ResultMessageTest, ::testing::Values(
   MessageCase{"JVClose", -1, "(-1)"},
   MessageCase{"JVClose", -201, "(-201)"},
   MessageCase{"JVCancel", 0, "(0)"}
-));
+),
+    testsupport::PrintedCaseName());
 
 INSTANTIATE_TEST_SUITE_P(Open, ResultMessageTest, ::testing::Values(
   MessageCase{"JVOpen", 0, "正常に実行されました。(0)"},
@@ -74,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Open, ResultMessageTest, ::testing::Values(
   MessageCase{"JVRTOpen", -1, " 取得済みデータより最新のデータがありません。(-1)"},
   MessageCase{"JVRTOpen", -114, "key パラメータが不正です。(-114)"},
   MessageCase{"JVRTOpen", -202, kBusy}
-));
+),
+    testsupport::PrintedCaseName());
 
 INSTANTIATE_TEST_SUITE_P(StatusAndRead, ResultMessageTest, ::testing::Values(
   MessageCase{"JVStatus", 0, "正常に実行されました。(0)"},
@@ -100,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(StatusAndRead, ResultMessageTest, ::testing::Values(
   MessageCase{"JVGets", 45, "バッファにセットしたデータのサイズ45(45)"},
   MessageCase{"JVFoo", 0, "(0)"},
   MessageCase{"jvread", 0, "(0)"}
-));
+),
+    testsupport::PrintedCaseName());
 // clang-format on
 
 TEST(ResultMessage, IsShiftJisBytes) {

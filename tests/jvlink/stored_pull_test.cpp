@@ -19,6 +19,7 @@
 #include "jvlink/write_back_line_files.h"
 #include "samplefeed/feed_writer.h"
 #include "store/record_lengths.h"
+#include "support/case_name.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
 
@@ -411,7 +412,8 @@ INSTANTIATE_TEST_SUITE_P(Stamps, LastTimeTest, ::testing::Values(
   StampCase{"",               "2024/05/11 10:30:00"},
   StampCase{"              ", "2024/05/11 10:30:00"},
   StampCase{"2024051810300X", "2024/05/11 10:30:00"}
-));
+),
+    testsupport::CaseNameOf(&StampCase::stamp));
 // clang-format on
 
 TEST_F(StoredPullTest, BadRecordsAreCountedAndThePullGoesOn) {

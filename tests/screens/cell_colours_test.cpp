@@ -7,6 +7,7 @@
 #include "bets/bet_rows.h"
 #include "bets/bet_table_actions.h"
 #include "codes/cp932.h"
+#include "support/case_name.h"
 
 namespace screens {
 namespace {
@@ -67,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Marks, HorseNumberColourTest, ::testing::Values(
     HorseCase{2, "12", 10, kAqua}, HorseCase{2, "12", 11, kInfoBackground},
     HorseCase{0, " 5",  1, kInfoBackground},
     HorseCase{1, " 0",  0, kWindow}, HorseCase{2, " 0", 0, kWindow},
-    HorseCase{1, "25",  0, kInfoBackground}));  // beyond the field
+    HorseCase{1, "25",  0, kInfoBackground}),
+    testsupport::CaseNameOf(&HorseCase::mark, &HorseCase::horse, &HorseCase::win_order));  // beyond the field
 // clang-format on
 
 TEST(RunnerCellStyle, BracketColours) {

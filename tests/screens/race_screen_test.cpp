@@ -8,6 +8,7 @@
 
 #include "codes/cp932.h"
 #include "store/record_lengths.h"
+#include "support/case_name.h"
 #include "support/record_builder.h"
 
 namespace {
@@ -112,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(TrackCodes, PanelColourTest, ::testing::Values(
   PanelCase{"09", PanelColour::Maroon}, PanelCase{"10", PanelColour::Green},
   PanelCase{"17", PanelColour::Green},  PanelCase{"22", PanelColour::Green},
   PanelCase{"23", PanelColour::Maroon}, PanelCase{"29", PanelColour::Maroon},
-  PanelCase{"51", PanelColour::Maroon}, PanelCase{"  ", PanelColour::Maroon}));
+  PanelCase{"51", PanelColour::Maroon}, PanelCase{"  ", PanelColour::Maroon}),
+    testsupport::CaseNameOf(&PanelCase::track));
 // clang-format on
 
 TEST(OddsTimeText, IsTheHourAndMinuteOfTheMorningOddsOrBlanks) {

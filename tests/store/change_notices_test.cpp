@@ -10,6 +10,7 @@
 #include "race_day_files.h"
 #include "store/add_minutes.h"
 #include "store/record_lengths.h"
+#include "support/case_name.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
 
@@ -41,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Times, AddMinutesTable, ::testing::Values(
   AddMinutesCase{"2350", 20, "2410"},   // not wrapped: compared with times of the same day
   AddMinutesCase{"    ", -35, ""},      // no post time: no offset, every tick is past it
   AddMinutesCase{"", 5, ""}
-));
+),
+    testsupport::CaseNameOf(&AddMinutesCase::hhmm, &AddMinutesCase::minutes));
 // clang-format on
 
 // ---- Applying the change notices ---------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "codes/errors.h"
+#include "support/case_name.h"
 #include "support/temp_dir.h"
 
 namespace store {
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, SplitLinesTest, ::testing::Values(
     SplitCase{"A\r\nB",           {"A", "B"}},
     SplitCase{"A\r\nB\r\n\r\n",   {"A", "B", ""}},
     SplitCase{"A\nB\n",           {"A", "B"}},
-    SplitCase{"  \r\nA\r\n",      {"  ", "A"}}));
+    SplitCase{"  \r\nA\r\n",      {"  ", "A"}}),
+    testsupport::CaseNameOf(&SplitCase::text));
 // clang-format on
 
 TEST(DiskLineFilesTest, WritesCrLfAfterEveryLineAndReadsItBack) {

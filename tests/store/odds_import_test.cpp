@@ -17,6 +17,7 @@
 #include "store/odds_text.h"
 #include "store/record_store.h"
 #include "store/shared_record.h"
+#include "support/case_name.h"
 #include "support/record_builder.h"
 #include "support/temp_dir.h"
 
@@ -60,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(Sentinels, OddsTextTest, ::testing::Values(
   OddsTextCase{"", -2.0},
   OddsTextCase{"0000000", 0.0},
   OddsTextCase{"123456789012345", 12345678901234.5},     // the longest plain-digit field
-  OddsTextCase{"1234567890123456", 123456789012345.6}));  // past it: the general conversion
+  OddsTextCase{"1234567890123456", 123456789012345.6}),
+    testsupport::CaseNameOf(&OddsTextCase::text));  // past it: the general conversion
 // clang-format on
 
 // Plain digits take a shorter road than trimmed or dotted text: both must give the double
@@ -116,7 +118,8 @@ TEST_P(BadOddsTextTest, RaisesAConversionError) {
 
 // A short run of marks is no sentinel; mixed marks neither.
 INSTANTIATE_TEST_SUITE_P(NotOdds, BadOddsTextTest,
-                         ::testing::Values("  --", "**  ", "--**", "12a4", "1 23", "-123", "+123"));
+                         ::testing::Values("  --", "**  ", "--**", "12a4", "1 23", "-123", "+123"),
+                         testsupport::PrintedCaseName());
 
 // ---- records and files of a test day ------------------------------------------
 

@@ -8,6 +8,7 @@
 #include "codes/cp932.h"
 #include "store/day_prefix.h"
 #include "store/record_lengths.h"
+#include "support/case_name.h"
 #include "support/record_builder.h"
 
 namespace {
@@ -33,7 +34,8 @@ TEST_P(RaceDateTest, OnlyRealCalendarDatesOfDigitsNameADay) {
   EXPECT_EQ(store::DayPrefixOfDate(GetParam().text).has_value(), GetParam().real);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dates, RaceDateTest, ::testing::ValuesIn(kDates));
+INSTANTIATE_TEST_SUITE_P(Dates, RaceDateTest, ::testing::ValuesIn(kDates),
+                         testsupport::CaseNameOf(&DateCase::text));
 
 TEST(RecordNames, VenuesAreCodesOfTheRacecourseTable) {
   EXPECT_EQ(store::VenueName("05"), codes::Sj("東京"));

@@ -8,6 +8,7 @@
 
 #include "cli_run.h"
 #include "codes/cp932.h"
+#include "support/case_name.h"
 #include "support/temp_dir.h"
 #include "verify/export_line.h"
 
@@ -121,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, StatsCommandRefuses, ::testing::Values(
   BadStats{"stats --file A_馬連20230101_20231231.csv --race 1-12", 2, "--race takes MIN:MAX"},
   BadStats{"stats --file A_馬連20230101_20231231.csv --class G4", 2, "--class takes one of"},
   BadStats{"stats --file A_馬連20230101_20231231.csv --by week", 2, "--by takes month or course"},
-  BadStats{"stats --file A_馬連20230101_20231231.csv --from 2023", 2, "--from takes a date"}));
+  BadStats{"stats --file A_馬連20230101_20231231.csv --from 2023", 2, "--from takes a date"}),
+    testsupport::CaseNameOf(&BadStats::words));
 // clang-format on
 
 TEST(ExportCommand, WithoutYesTheQuestionIsAnsweredNoAndNothingIsWritten) {

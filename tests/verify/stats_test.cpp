@@ -8,6 +8,7 @@
 
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "support/case_name.h"
 #include "verify/stats_numbers.h"
 #include "verify/stats_result.h"
 
@@ -168,7 +169,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CellNumberTest, ::testing::Values(
   NumberCase{"4.37", 0, 4370000}, NumberCase{"10.0", 0, 10000000},
   NumberCase{".5", 0, 500000},    NumberCase{"5a", 0, 0},
   NumberCase{"-2", -2, -2000000}, NumberCase{"1.2.3", 0, 0},
-  NumberCase{"9999999999999999", 0, 0}));
+  NumberCase{"9999999999999999", 0, 0}),
+    testsupport::CaseNameOf(&NumberCase::cell));
 // clang-format on
 
 // --- the conditions ----------------------------------------------------------------------

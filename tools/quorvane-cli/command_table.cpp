@@ -150,7 +150,7 @@ const Command kCommands[] = {
    "  --jobs N        replay on N workers (default: every core)\n"
    "  --yes           answer the question Yes; answered No, nothing is done",
    "quorvane-cli --home ~/quorvane export --from 20230101 --to 20231231 --logic A --yes",
-   "A line a day replayed, the days skipped and a line a file written, on standard error."},
+   "The days replayed oldest first, the days skipped and the files written, on standard error."},
 
   {"stats", RunStats, false,
    "hit and return rates of an export file under race conditions",
