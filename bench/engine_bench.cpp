@@ -7,6 +7,11 @@
 // Target: ShowRace under 2 ms. The day load has none (no one waits on it at that time of
 // the day); its ratio to the read is printed beside the one measured when it was last
 // profiled, and should not grow.
+//
+// Where the day load's time goes (Debian package linux-perf):
+//   perf record --call-graph dwarf,16384 -o day.perf
+//       build/bench/bench_engine --benchmark_filter=BM_DayLoad   (one command)
+//   perf report -i day.perf --children --sort=sym -g none
 
 #include <benchmark/benchmark.h>
 
