@@ -276,6 +276,12 @@ void WindowFitTest::standardButtonsReadInJapanese() {
     const QString shown = box.button(c.button)->text();
     QVERIFY2(shown.startsWith(QString::fromUtf8(c.text)), qPrintable(shown));
   }
+  // No display name is fixed (it follows the application's name): a fixed one is what
+  // the system adds after every dialog's caption ("各種設定 — Quorvane").
+  QCoreApplication::setApplicationName(QStringLiteral("Other"));
+  const QString display = QGuiApplication::applicationDisplayName();
+  QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
+  QCOMPARE(display, QStringLiteral("Other"));
 }
 
 void WindowFitTest::aDamagedDayIsExplainedInJapanese() {
