@@ -188,14 +188,17 @@ void Session::ReportFailure(const std::exception& error) {
 void Session::ReportDamagedDay(const std::exception& error) {
   // The message names the file first ("…/2024年05月04日05.jvSEr: record 1 …").
   const std::string_view what = error.what();
+  const size_t end = what.find(": ");
   const std::string file =
-      std::filesystem::path(std::string(what.substr(0, what.find(": ")))).filename().string();
-  const bool named = what.find(": ") != std::string_view::npos &&
-                     file.find(".jv") != std::string::npos;
+      end == std::string_view::npos
+          ? std::string()
+          : std::filesystem::path(std::string(what.substr(0, end))).filename().string();
   const bool logged = store_.TryAppendErrorLog(codes::SjisMessageText(what));
-  std::string text = named ? codes::Sj("開催日データのファイル「") + codes::SjisMessageText(file) +
-                                 codes::Sj("」が壊れているため、この開催日は読み込めません。")
-                           : codes::Sj("開催日データが壊れているため、この開催日は読み込めません。");
+  std::string text = codes::Sj("開催日データが壊れているため、この開催日は読み込めません。");
+  if (file.find(".jv") != std::string::npos) {
+    text = codes::Sj("開催日データのファイル「") + codes::SjisMessageText(file) +
+           codes::Sj("」が壊れているため、この開催日は読み込めません。");
+  }
   text += codes::Sj("\r\nJVデータ取得でデータを取り込み直してください。");
   if (logged) text += codes::Sj("\r\n（詳しい内容はErrorLog.txtに記録しました。）");
   prompts_.Beep();

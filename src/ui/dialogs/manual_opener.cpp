@@ -10,8 +10,7 @@ namespace ui {
 
 bool OpenManual(const std::filesystem::path& program_folder, const std::string& viewer,
                 platform::Launcher& launcher, platform::UserPrompts& prompts) {
-  return OpenManual(std::vector<std::filesystem::path>{program_folder}, viewer, launcher,
-                    prompts);
+  return OpenManual(std::vector<std::filesystem::path>{program_folder}, viewer, launcher, prompts);
 }
 
 bool OpenManual(const std::vector<std::filesystem::path>& folders, const std::string& viewer,

@@ -138,8 +138,7 @@ void LiveDayControls::ShowLabels() {
   // an empty label shows no panel
   if (clock_item_) clock_item_->setVisible(!schedules_.ClockLabel.empty());
   if (countdown_item_) {
-    countdown_item_->setVisible(schedules_.CountdownVisible &&
-                                !schedules_.CountdownLabel.empty());
+    countdown_item_->setVisible(schedules_.CountdownVisible && !schedules_.CountdownLabel.empty());
   }
 }
 

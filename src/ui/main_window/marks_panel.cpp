@@ -93,8 +93,8 @@ Label3D* MarksPanel::Value(QWidget* group, const char* name, int width) {
 QSize MarksPanel::minimumSizeHint() const {
   QSize size = QFrame::minimumSizeHint();
   const QMargins m = groups_->contentsMargins();
-  const int stacked = std::max(targets_->minimumSizeHint().width(),
-                               figures_->minimumSizeHint().width());
+  const int stacked =
+      std::max(targets_->minimumSizeHint().width(), figures_->minimumSizeHint().width());
   size.setWidth(stacked + m.left() + m.right() + 2 * frameWidth());
   return size;
 }
@@ -102,8 +102,7 @@ QSize MarksPanel::minimumSizeHint() const {
 void MarksPanel::resizeEvent(QResizeEvent* event) {
   const QMargins m = groups_->contentsMargins();
   const int side_by_side = targets_->sizeHint().width() + groups_->spacing() +
-                           figures_->sizeHint().width() + m.left() + m.right() +
-                           2 * frameWidth();
+                           figures_->sizeHint().width() + m.left() + m.right() + 2 * frameWidth();
   const auto direction =
       width() >= side_by_side ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
   if (groups_->direction() != direction) {

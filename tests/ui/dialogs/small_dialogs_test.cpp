@@ -117,9 +117,9 @@ void SmallDialogsTest::manualIsFoundInTheFirstFolderThatHoldsIt() {
     QVERIFY(launcher.parameters.empty());
     return;
   }
-  QCOMPARE(launcher.parameters,
-           std::vector<std::string>{
-               (folders[static_cast<size_t>(opened)] / "Quorvane.pdf").string()});
+  QCOMPARE(
+      launcher.parameters,
+      std::vector<std::string>{(folders[static_cast<size_t>(opened)] / "Quorvane.pdf").string()});
   QCOMPARE(prompts.beeps, 0);
 }
 

@@ -22,8 +22,8 @@
 
 #include "application_setup.h"
 #include "desktop_program.h"
-#include "qt_text.h"
 #include "dialog_commands.h"
+#include "qt_text.h"
 #include "sample_home.h"
 #include "ui/dialogs/version_box.h"
 #include "ui/verify/sim_form.h"
@@ -58,6 +58,7 @@ class WindowFitTest : public QObject {
   ui::QtPrompts prompts_;
   ui::QtPrompts::Script script_;
   std::unique_ptr<ui::DesktopProgram> program_;
+  bool translated_ = false;  ///< Qt's Japanese texts were found
 
   ui::TMainForm& Window() { return program_->Window(); }
   app::Session& Session() { return program_->Session(); }
@@ -92,7 +93,8 @@ class WindowFitTest : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(ui::PrepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())));
+    translated_ =
+        ui::PrepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
   }
   void init() {
     uitest::ResetSettings();
@@ -168,9 +170,9 @@ void WindowFitTest::CheckFits(const QSize& size) {
   }
   // the race's marks are all in sight, not cut at the right edge
   const QRect page = AreaOf(Find<QWidget>("MarksPanel"), &Window());
-  for (const char* name : {"URTaishoLabel", "UTTaishoLabel", "SRTaishoLabel",
-                           "TaishoRaceLogic2Label", "OzAve123Label", "UR1NinOZLabel",
-                           "TFWtimeAsaLabel"}) {
+  for (const char* name :
+       {"URTaishoLabel", "UTTaishoLabel", "SRTaishoLabel", "TaishoRaceLogic2Label", "OzAve123Label",
+        "UR1NinOZLabel", "TFWtimeAsaLabel"}) {
     QVERIFY2(WhollyInside(Find<QLabel>(name), &Window(), page), name);
   }
   QVERIFY(WhollyInside(Find<QWidget>("Velk2Button"), &Window(), Window().rect()));
@@ -263,13 +265,13 @@ void WindowFitTest::theVerificationWindowIsMadeAtStart() {
 }
 
 void WindowFitTest::standardButtonsReadInJapanese() {
+  QVERIFY2(translated_, "qtbase_ja.qm not found (Debian package qt6-translations-l10n)");
   struct Case {
     QMessageBox::StandardButton button;
     const char* text;
   };
-  const Case cases[] = {{QMessageBox::Yes, "はい"},
-                        {QMessageBox::No, "いいえ"},
-                        {QMessageBox::Cancel, "キャンセル"}};
+  const Case cases[] = {
+      {QMessageBox::Yes, "はい"}, {QMessageBox::No, "いいえ"}, {QMessageBox::Cancel, "キャンセル"}};
   QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvane"), QStringLiteral("?"),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   for (const Case& c : cases) {
@@ -291,7 +293,8 @@ void WindowFitTest::aDamagedDayIsExplainedInJapanese() {
   fs::path damaged;
   for (const auto& entry : fs::directory_iterator(Session().Store().DataFolder())) {
     const std::string name = entry.path().filename().string();
-    if (name.starts_with(Text(day).toStdString()) && name.ends_with(".jvSEr")) damaged = entry.path();
+    if (name.starts_with(Text(day).toStdString()) && name.ends_with(".jvSEr"))
+      damaged = entry.path();
   }
   QVERIFY(!damaged.empty());
   const fs::path kept = damaged.string() + ".kept";
