@@ -12,6 +12,11 @@
 #include "qt_text.h"
 
 namespace ui {
+namespace {
+
+constexpr int kResultRowHeight = 18;  ///< a row of the result page, in pixels
+
+}  // namespace
 
 TMainForm::TMainForm(app::Session& session, QtPrompts& prompts, DialogCommands commands,
                      QWidget* parent)
@@ -102,7 +107,10 @@ QWidget* TMainForm::BuildResultPage() {
   view->setModel(result_model_);
   view->horizontalHeader()->hide();
   view->verticalHeader()->hide();
-  view->verticalHeader()->setDefaultSectionSize(18);
+  // 24 rows of 18 pixels, whatever the style's least row: the eight types fit 1024 × 768
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setMinimumSectionSize(kResultRowHeight);
+  view->verticalHeader()->setDefaultSectionSize(kResultRowHeight);
   view->setSelectionMode(QAbstractItemView::NoSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setColumnWidth(0, 70);
