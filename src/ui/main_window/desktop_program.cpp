@@ -70,8 +70,13 @@ std::unique_ptr<DesktopProgram> DesktopProgram::Start(const std::filesystem::pat
     program->ReportFailedStart(error);
     return nullptr;
   }
-  // the verification window is made right after the main window, hidden until "出力"
-  VerificationWindowOf(*program->window_);
+  // the verification window is made right after the main window, hidden until "出力";
+  // one that cannot be made is reported and tried again there
+  try {
+    VerificationWindowOf(*program->window_);
+  } catch (const std::exception& error) {
+    program->session_->ReportFailure(error);
+  }
   return program;
 }
 
