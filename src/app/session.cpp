@@ -1,6 +1,7 @@
 #include "app/session.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 
 #include "analysis/race_selection.h"
@@ -131,7 +132,7 @@ LoadResult Session::LoadRaceDay() {
   try {
     staged = ReadDay(store_, DateCombo.Items, day_prefix);
   } catch (const codes::InputError& e) {
-    ReportFailure(e);
+    ReportDamagedDay(e);
     return LoadResult::kRejected;
   }
 
@@ -160,7 +161,7 @@ LoadResult Session::LoadRaceDay() {
     // An odds text that is no number: the load ends here, and no race of the half-loaded
     // day can be chosen.
     DatList.Items.clear();
-    ReportFailure(e);
+    ReportDamagedDay(e);
     return LoadResult::kFailed;
   }
 
@@ -182,6 +183,26 @@ void Session::SelectRace(int item) {
 void Session::ReportFailure(const std::exception& error) {
   prompts_.Beep();
   prompts_.Inform(codes::SjisMessageText(error.what()));
+}
+
+void Session::ReportDamagedDay(const std::exception& error) {
+  // The message names the file first ("…/2024年05月04日05.jvSEr: record 1 …").
+  const std::string_view what = error.what();
+  const size_t end = what.find(": ");
+  const std::string file =
+      end == std::string_view::npos
+          ? std::string()
+          : std::filesystem::path(std::string(what.substr(0, end))).filename().string();
+  const bool logged = store_.TryAppendErrorLog(codes::SjisMessageText(what));
+  std::string text = codes::Sj("開催日データが壊れているため、この開催日は読み込めません。");
+  if (file.find(".jv") != std::string::npos) {
+    text = codes::Sj("開催日データのファイル「") + codes::SjisMessageText(file) +
+           codes::Sj("」が壊れているため、この開催日は読み込めません。");
+  }
+  text += codes::Sj("\r\nJVデータ取得でデータを取り込み直してください。");
+  if (logged) text += codes::Sj("\r\n（詳しい内容はErrorLog.txtに記録しました。）");
+  prompts_.Beep();
+  prompts_.Inform(text);
 }
 
 void Session::HideDay() {

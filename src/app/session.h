@@ -110,6 +110,9 @@ class Session {
 
   /// Beep, then the message of the error (UTF-8, converted for the dialog).
   void ReportFailure(const std::exception& error);
+  /// A day whose files cannot be read: beep, then a Japanese message that names the file;
+  /// the error's own words go to ErrorLog.txt.
+  void ReportDamagedDay(const std::exception& error);
 
   platform::UserPrompts& Prompts() { return prompts_; }
   platform::Clock& TheClock() { return clock_; }

@@ -4,7 +4,6 @@
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "codes/keiba_func.h"
-#include "codes/layouts/ra_layout.h"
 #include "codes/layouts/se_layout.h"
 
 namespace screens {
@@ -85,7 +84,7 @@ RunnerRow RunnerRowOf(const store::RaceDay& day, int slot, int runner) {
   const store::RaceWork& work = day.Work[slot];
   RunnerRow row;
   auto cell = [&row](RunnerColumn col) -> std::string& { return row[ColumnIndex(col)]; };
-  cell(RunnerColumn::Bracket) = codes::FormatInt(se.Int(codes::ra_layout::kWeekday), 2);
+  cell(RunnerColumn::Bracket) = codes::FormatInt(se.Int(codes::se_layout::kBracket), 2);
   cell(RunnerColumn::HorseNumber) = codes::FormatInt(se.Int(codes::se_layout::kHorseNumber), 2);
   cell(RunnerColumn::Name) = std::string(se.Field(codes::se_layout::kHorseNameShown));
   cell(RunnerColumn::Jockey) = std::string(se.Field(codes::se_layout::kJockey));

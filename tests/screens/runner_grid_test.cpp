@@ -90,6 +90,8 @@ TEST_F(RunnerGridTest, FillTakesRowRFromRunnerRMinusOneOfTheShownRace) {
   EXPECT_EQ(grid.Cell(1, RunnerColumn::HorseNumber), " 1");
   EXPECT_EQ(grid.Cell(2, RunnerColumn::HorseNumber), " 0");
   EXPECT_EQ(grid.Cell(3, RunnerColumn::Name).substr(0, 5), "THIRD");
+  EXPECT_EQ(grid.Cell(1, RunnerColumn::Bracket), " 1");
+  EXPECT_EQ(grid.Cell(3, RunnerColumn::Bracket), " 2");  // the runner's own bracket byte
   EXPECT_THROW(grid.Cell(4, RunnerColumn::Name), codes::LogicError);
 }
 

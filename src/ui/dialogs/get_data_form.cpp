@@ -31,9 +31,10 @@ std::string MessageOf(const std::exception& error) { return SjisMessage(error.wh
 
 }  // namespace
 
-// The dialog's labels and bars behind the pull's prompts. It remembers the last
-// failure shown (a message that a beep announced) and the last line of counts, so
-// that the status label can keep both once the pull has stopped.
+// The dialog's labels and bars behind the pull's prompts. The line of counts has a
+// label of its own, so the status label keeps the last word of the pull beside it; the
+// last failure shown (a message that a beep announced) is remembered for the status
+// label once the pull has stopped.
 class PullPrompts : public ScreenPrompts {
  public:
   explicit PullPrompts(platform::UserPrompts& messages) : ScreenPrompts(messages) {}
@@ -49,17 +50,20 @@ class PullPrompts : public ScreenPrompts {
   }
   void SetStatus(const std::string& where, const std::string& text) override {
     static const std::string kCounts = codes::Sj("取込件数:");
-    if (where == jvlink::StoredPull::kStatusLabel && text.starts_with(kCounts)) counts = text;
+    if (where == jvlink::StoredPull::kStatusLabel && text.starts_with(kCounts)) {
+      ScreenPrompts::SetStatus(kCountsLabel, text);
+      return;
+    }
     ScreenPrompts::SetStatus(where, text);
   }
   void Forget() {
     failure.clear();
-    counts.clear();
     beeped_ = false;
+    ScreenPrompts::SetStatus(kCountsLabel, {});
   }
 
+  static constexpr const char* kCountsLabel = "PullCounts";
   std::string failure;  ///< Shift-JIS
-  std::string counts;   ///< Shift-JIS
 
  private:
   bool beeped_ = false;
@@ -74,6 +78,7 @@ TGetDataForm::TGetDataForm(jvlink::JVLink& jv, platform::UserPrompts& prompts,
   BuildControls();
   prompts_->BindLabel(jvlink::StoredPull::kStatusLabel, status_);
   prompts_->BindLabel(jvlink::StoredPull::kRecordLabel, record_);
+  prompts_->BindLabel(PullPrompts::kCountsLabel, counts_);
   prompts_->BindBar(jvlink::StoredPull::kDownloadBar, download_bar_);
   prompts_->BindBar(jvlink::StoredPull::kReadBar, read_bar_);
 
@@ -118,6 +123,10 @@ void TGetDataForm::BuildControls() {
   status_->setWordWrap(true);
   status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 2 + 6);
   status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  counts_ = new QLabel(this);
+  counts_->setObjectName("CountsLabel");
+  counts_->setWordWrap(true);
+  counts_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   record_ = new QLabel(this);
   record_->setObjectName("RecordLabel");
   record_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -143,8 +152,9 @@ void TGetDataForm::LayOut(QLabel* note) {
   grid->addWidget(label("読込み"), 4, 0);
   grid->addWidget(read_bar_, 4, 1);
   grid->addWidget(status_, 5, 0, 1, 2);
-  grid->addWidget(label("作成データ"), 6, 0);
-  grid->addWidget(record_, 6, 1);
+  grid->addWidget(counts_, 6, 0, 1, 2);
+  grid->addWidget(label("作成データ"), 7, 0);
+  grid->addWidget(record_, 7, 1);
   grid->setColumnStretch(1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(start_);
@@ -230,10 +240,8 @@ void TGetDataForm::ShowOutcome() {
   using Outcome = jvlink::StoredPull::Outcome;
   const Outcome outcome = pull_->outcome();
   if (outcome != Outcome::kFailed && outcome != Outcome::kCancelled) return;
-  // The status label keeps what stopped the pull beside what it had filed by then.
-  std::string text = prompts_->failure;
-  if (!prompts_->counts.empty()) text += (text.empty() ? "" : "\n") + prompts_->counts;
-  if (!text.empty()) status_->setText(FromSjis(text));
+  // The status label keeps what stopped the pull; the counts label what it had filed.
+  if (!prompts_->failure.empty()) status_->setText(FromSjis(prompts_->failure));
 }
 
 void TGetDataForm::SetBusy(bool busy) {

@@ -26,10 +26,10 @@ class PullPrompts;
 
 /// The data-pull dialog "ＪＶデータ取込": the start date "取得開始日付", the final-odds
 /// check box with its note, the bars "ダウンロード" and "読込み", the status label, the
-/// record label "作成データ" and the buttons "データ取込", "データ取込中止" and
-/// "JV-Link設定", over jvlink::StoredPull. A 10 ms timer polls the download; the read
-/// loop lets window events run before every record, so the dialog (and the window
-/// behind it) keeps answering while it reads.
+/// line of counts "取込件数:…" under it, the record label "作成データ" and the buttons
+/// "データ取込", "データ取込中止" and "JV-Link設定", over jvlink::StoredPull. A 10 ms timer
+/// polls the download; the read loop lets window events run before every record, so the
+/// dialog (and the window behind it) keeps answering while it reads.
 ///
 /// The main window opens it modally from "JVデータ取得":
 ///   TGetDataForm form(*session.JVLink(), prompts, session.Settings(), session.TheClock(),
@@ -88,6 +88,7 @@ class TGetDataForm : public QDialog {
   QProgressBar* download_bar_ = nullptr;
   QProgressBar* read_bar_ = nullptr;
   QLabel* status_ = nullptr;
+  QLabel* counts_ = nullptr;  ///< "取込件数:…", apart from the status
   QLabel* record_ = nullptr;
   QPushButton* start_ = nullptr;
   QPushButton* cancel_ = nullptr;

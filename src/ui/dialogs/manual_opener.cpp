@@ -1,6 +1,7 @@
 #include "ui/dialogs/manual_opener.h"
 
 #include <QStandardPaths>
+#include <algorithm>
 #include <system_error>
 
 #include "codes/cp932.h"
@@ -9,13 +10,22 @@ namespace ui {
 
 bool OpenManual(const std::filesystem::path& program_folder, const std::string& viewer,
                 platform::Launcher& launcher, platform::UserPrompts& prompts) {
-  const std::filesystem::path manual = program_folder / kManualFileName;
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(manual, error)) {
+  return OpenManual(std::vector<std::filesystem::path>{program_folder}, viewer, launcher, prompts);
+}
+
+bool OpenManual(const std::vector<std::filesystem::path>& folders, const std::string& viewer,
+                platform::Launcher& launcher, platform::UserPrompts& prompts) {
+  const auto holds_manual = [](const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(folder / kManualFileName, error);
+  };
+  const auto found = std::find_if(folders.begin(), folders.end(), holds_manual);
+  if (found == folders.end()) {
     prompts.Beep();
     prompts.Inform(codes::Sj("使用解説書[Quorvane.pdf]が見つかりません。"));
     return false;
   }
+  const std::filesystem::path manual = *found / kManualFileName;
   if (viewer.empty() || !launcher.Open(viewer, manual.string())) {
     prompts.Beep();
     prompts.Inform(codes::Sj("使用解説書[Quorvane.pdf]を開けません。"));

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/launcher.h"
 #include "platform/user_prompts.h"
@@ -17,6 +18,12 @@ inline constexpr const char* kManualFileName = "Quorvane.pdf";
 /// a viewer that does not start: beep and "使用解説書[Quorvane.pdf]を開けません。".
 /// True when the viewer was started.
 bool OpenManual(const std::filesystem::path& program_folder, const std::string& viewer,
+                platform::Launcher& launcher, platform::UserPrompts& prompts);
+
+/// The same, the manual taken from the first of `folders` that holds it: the program
+/// folder, then the executable's folder, which differ when the program runs with --home.
+/// The messages are those above.
+bool OpenManual(const std::vector<std::filesystem::path>& folders, const std::string& viewer,
                 platform::Launcher& launcher, platform::UserPrompts& prompts);
 
 /// The document viewer of this desktop (xdg-open found on the PATH); empty when none.

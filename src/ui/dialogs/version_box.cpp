@@ -13,7 +13,12 @@ VersionBox::VersionBox(QWidget* parent) : QDialog(parent) {
   auto* name = new QLabel("Quorvane", this);
   name->setObjectName("ProductName");
   QFont big = name->font();
-  big.setPointSize(big.pointSize() * 2);
+  // the program's face is set in pixels, where the point size reads as -1
+  if (big.pixelSize() > 0) {
+    big.setPixelSize(big.pixelSize() * 2);
+  } else {
+    big.setPointSizeF(big.pointSizeF() * 2);
+  }
   big.setBold(true);
   name->setFont(big);
   auto* version = new QLabel(kVersionText, this);

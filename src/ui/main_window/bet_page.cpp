@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -24,6 +26,8 @@ constexpr const char* kSummaryNames[4] = {"CountLabel", "TotalLabel", "ExpectedL
 // The runner grid: 15 pixels a runner, 28 for the two-line heading row.
 constexpr int kRunnerRowHeight = 15;
 constexpr int kRunnerHeadingHeight = 28;
+// A summary value holds eight characters at most ("%8d" returned amounts).
+constexpr int kSummaryMinWidth = 64;
 
 QString Name(int type_index, const char* what) {
   return QString::fromLatin1(kTypePrefix[type_index]) + QString::fromLatin1(what);
@@ -45,14 +49,15 @@ BetPage::BetPage(app::Session& session, QWidget* parent) : QWidget(parent), sess
   left_layout->addWidget(BuildSummary());
   left_layout->addWidget(BuildTables(), 1);
 
-  auto* splitter = new QSplitter(Qt::Horizontal, this);
-  splitter->addWidget(left);
-  splitter->addWidget(BuildRunnerSide());
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  splitter_ = new QSplitter(Qt::Horizontal, this);
+  splitter_->setObjectName(QStringLiteral("BetPageSplitter"));
+  splitter_->addWidget(left);
+  splitter_->addWidget(BuildRunnerSide());
+  splitter_->setStretchFactor(0, 1);
+  splitter_->setStretchFactor(1, 1);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
-  layout->addWidget(splitter);
+  layout->addWidget(splitter_);
   ShowSplit();
   PaintSummaries();
 }
@@ -70,7 +75,7 @@ QWidget* BetPage::BuildStakeRow() {
   stake_->setFixedWidth(80);
   layout->addWidget(stake_);
   layout->addWidget(new QLabel(QStringLiteral("円"), row));
-  layout->addSpacing(16);
+  layout->addSpacing(8);
   layout->addWidget(new QLabel(QStringLiteral("資金配分"), row));
   equal_ = new QRadioButton(QStringLiteral("均等"), row);
   equal_->setObjectName(QStringLiteral("HaibunEqual"));
@@ -82,17 +87,11 @@ QWidget* BetPage::BuildStakeRow() {
   layout->addWidget(equal_);
   layout->addWidget(proportional_);
   layout->addStretch(1);
-  auto* vote = new QPushButton(QStringLiteral("Velk2投票"), row);
-  vote->setObjectName(QStringLiteral("Velk2Button"));
-  vote->setStatusTip(QStringLiteral("Velk投票プラグイン２経由で投票します"));
-  vote->setToolTip(vote->statusTip());
-  layout->addWidget(vote);
 
   connect(stake_, &QLineEdit::textEdited, this, &BetPage::StakeTyped);
   connect(equal_, &QRadioButton::clicked, this, [this] { SplitChosen(bets::StakeMode::Equal); });
   connect(proportional_, &QRadioButton::clicked, this,
           [this] { SplitChosen(bets::StakeMode::Proportional); });
-  connect(vote, &QPushButton::clicked, this, &BetPage::Vote);
   return row;
 }
 
@@ -118,7 +117,7 @@ QWidget* BetPage::BuildSummary() {
       label->setFont(FixedFont(13, true));
       label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       label->setBevel(Label3D::Bevel::kLowered);
-      label->setMinimumWidth(90);
+      label->setMinimumWidth(kSummaryMinWidth);
       summary_[t][c] = label;
       grid->addWidget(label, t + 1, c + 1);
     }
@@ -142,6 +141,13 @@ QWidget* BetPage::BuildTables() {
             [this, t](int col) { HeaderPressed(t, col); });
   }
   connect(tabs_, &QTabWidget::currentChanged, this, &BetPage::PaintSummaries);
+  // the button votes the table of the tab shown, so it stands beside the tabs
+  auto* vote = new QPushButton(QStringLiteral("Velk2投票"), tabs_);
+  vote->setObjectName(QStringLiteral("Velk2Button"));
+  vote->setStatusTip(QStringLiteral("Velk投票プラグイン２経由で投票します"));
+  vote->setToolTip(vote->statusTip());
+  tabs_->setCornerWidget(vote, Qt::TopRightCorner);
+  connect(vote, &QPushButton::clicked, this, &BetPage::Vote);
   return tabs_;
 }
 
@@ -173,6 +179,18 @@ QWidget* BetPage::BuildRunnerSide() {
   }
   layout->addWidget(runner_grid_, 1);
   return side;
+}
+
+void BetPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (split_once_) return;
+  split_once_ = true;
+  // the runner grid whole where the page has room for it, else half the page each
+  const int total = splitter_->width() - splitter_->handleWidth();
+  const int grid = runner_grid_->horizontalHeader()->length() + runner_grid_->frameWidth() * 2 +
+                   runner_grid_->verticalScrollBar()->sizeHint().width();
+  const int right = std::min(grid, total / 2);
+  splitter_->setSizes({total - right, right});
 }
 
 bool BetPage::RaceShown() const {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QWidget>
@@ -31,6 +32,11 @@ class BetPage : public QWidget {
   void Refresh();
   /// The stake split shown as the settings hold it.
   void ShowSplit();
+
+ protected:
+  /// The first time the page shows, the runner grid gets the width its columns need, up
+  /// to half the page; the bet tables the rest.
+  void showEvent(QShowEvent* event) override;
 
  private:
   static constexpr int kTypes = 4;
@@ -60,6 +66,8 @@ class BetPage : public QWidget {
   MarksPanel* marks_ = nullptr;
   RunnerGridModel* runner_model_ = nullptr;
   QTableView* runner_grid_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  bool split_once_ = false;
 };
 
 }  // namespace ui

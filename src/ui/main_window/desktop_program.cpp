@@ -2,6 +2,8 @@
 
 #include "codes/cp932.h"
 #include "codes/errors.h"
+#include "codes/message_text.h"
+#include "dialog_commands.h"
 #include "live_day_controls.h"
 #include "qt_text.h"
 #include "store/day_prefix.h"
@@ -65,10 +67,40 @@ std::unique_ptr<DesktopProgram> DesktopProgram::Start(const std::filesystem::pat
   try {
     program->window_->Prepare();
   } catch (const std::exception& error) {
-    program->session_->ReportFailure(error);
+    program->ReportFailedStart(error);
     return nullptr;
   }
+  // the verification window is made right after the main window, hidden until "出力";
+  // one that cannot be made is reported and tried again there
+  try {
+    VerificationWindowOf(*program->window_);
+  } catch (const std::exception& error) {
+    program->session_->ReportFailure(error);
+  }
   return program;
+}
+
+void DesktopProgram::ReportFailedStart(const std::exception& error) {
+  store::RecordStore& store = session_->Store();
+  const std::filesystem::path* missing = nullptr;
+  for (const auto* folder : {&store.DataFolder(), &store.ChangeFolder(), &store.KaimeFolder()}) {
+    std::error_code ec;
+    if (!missing && !folder->empty() && !std::filesystem::is_directory(*folder, ec)) {
+      missing = folder;
+    }
+  }
+  if (!missing) {
+    session_->ReportFailure(error);
+    return;
+  }
+  // the user reads what to do; the system's own words go to the error log
+  const bool logged = store.TryAppendErrorLog(codes::SjisMessageText(error.what()));
+  std::string text = Sj("フォルダ「") + SjisMessage(missing->string().c_str()) +
+                     Sj("」を作成できないため、起動できません。\n") +
+                     Sj("書き込みのできるフォルダに置いて、もう一度起動してください。");
+  if (logged) text += Sj("\n（詳しい内容はErrorLog.txtに記録しました。）");
+  session_->Prompts().Beep();
+  session_->Prompts().Inform(text);
 }
 
 DesktopProgram::~DesktopProgram() {

@@ -51,6 +51,9 @@ class DesktopProgram {
 
  private:
   DesktopProgram() = default;
+  /// A start that failed: a folder that cannot be made is named in Japanese (the system's
+  /// words go to ErrorLog.txt); anything else is shown as it is.
+  void ReportFailedStart(const std::exception& error);
 
   platform::SystemClock clock_;
   platform::ProcessLauncher launcher_;

@@ -1,5 +1,7 @@
 #include "dialog_commands.h"
 
+#include <QCoreApplication>
+
 #include "ui/dialogs/folder_choices.h"
 #include "ui/dialogs/get_data_form.h"
 #include "ui/dialogs/manual_opener.h"
@@ -32,20 +34,20 @@ void ChooseFolderOf(TMainForm& window, FolderChoice choice) {
                window.Prompts(), PickerAsker(&window));
 }
 
-// The verification window: made at the first "出力" and kept with the main window, which
-// shows the last day and race of each export.
-void OpenVerification(TMainForm& window) {
-  auto* form = window.findChild<ui::verify::TSimForm*>();
-  if (!form) {
-    form = new ui::verify::TSimForm(window.Session(), &window);
-    QObject::connect(
-        form, &ui::verify::TSimForm::ExportFinished, &window,
-        [&window](const QString& day, int item) { window.ShowDayAndRace(ToSjis(day), item); });
-  }
-  form->ShowForm();
-}
+void OpenVerification(TMainForm& window) { VerificationWindowOf(window).ShowForm(); }
 
 }  // namespace
+
+verify::TSimForm& VerificationWindowOf(TMainForm& window) {
+  auto* form = window.findChild<verify::TSimForm*>();
+  if (!form) {
+    form = new verify::TSimForm(window.Session(), &window);
+    QObject::connect(
+        form, &verify::TSimForm::ExportFinished, &window,
+        [&window](const QString& day, int item) { window.ShowDayAndRace(ToSjis(day), item); });
+  }
+  return *form;
+}
 
 TMainForm::DialogCommands MakeDialogCommands() {
   TMainForm::DialogCommands commands;
@@ -57,8 +59,10 @@ TMainForm::DialogCommands MakeDialogCommands() {
   commands.Verification = OpenVerification;
   commands.Manual = [](TMainForm& w) {
     app::Session& session = w.Session();
-    OpenManual(session.Store().ProgramFolder(), DocumentViewer(), session.TheLauncher(),
-               w.Prompts());
+    // the manual is installed beside the executable, which --home may leave elsewhere
+    const std::vector<std::filesystem::path> folders{
+        session.Store().ProgramFolder(), ToPath(QCoreApplication::applicationDirPath())};
+    OpenManual(folders, DocumentViewer(), session.TheLauncher(), w.Prompts());
   };
   return commands;
 }

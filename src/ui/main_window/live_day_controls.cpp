@@ -1,5 +1,6 @@
 #include "live_day_controls.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -8,6 +9,30 @@
 #include "qt_text.h"
 
 namespace ui {
+namespace {
+
+// The busy cursor over the whole program while a command the user started fetches or
+// imports; the normal one again however the command ends.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// A label of the tool bar on a sunken panel of its own, so that two labels side by side
+// read as two texts.
+QLabel* PanelLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  label->setContentsMargins(4, 0, 4, 0);
+  return label;
+}
+
+}  // namespace
 
 LiveDayControls::LiveDayControls(TMainForm& window, app::LiveFetches& fetches,
                                  app::RaceDaySchedules& schedules)
@@ -21,31 +46,38 @@ LiveDayControls::LiveDayControls(TMainForm& window, app::LiveFetches& fetches,
   fetches_.OnRaceShown = [this] { window_.Render(); };
   AddCommands();
   SyncTimers();
+  ShowLabels();
 }
 
 void LiveDayControls::AddCommands() {
   auto* bar = window_.findChild<QToolBar*>(QStringLiteral("ToolBar1"));
-  clock_label_ = new QLabel(bar);
-  clock_label_->setObjectName(QStringLiteral("ClockLabel"));
-  countdown_label_ = new QLabel(bar);
-  countdown_label_->setObjectName(QStringLiteral("CountdownLabel"));
+  clock_label_ = PanelLabel("ClockLabel", bar);
+  countdown_label_ = PanelLabel("CountdownLabel", bar);
   QAction* odds = new QAction(QStringLiteral("速報ｵｯｽﾞ"), this);
   odds->setObjectName(QStringLiteral("OddsButton"));
   connect(odds, &QAction::triggered, this, [this] {
-    fetches_.RaceOddsButton();
+    {
+      BusyCursor busy;
+      fetches_.RaceOddsButton();
+    }
     AfterCommand();
   });
   QAction* results = new QAction(QStringLiteral("結果情報"), this);
   results->setObjectName(QStringLiteral("ResultButton"));
   connect(results, &QAction::triggered, this, [this] {
-    fetches_.ResultsButton();
+    {
+      BusyCursor busy;
+      fetches_.ResultsButton();
+    }
     AfterCommand();
   });
   if (bar) {
     bar->addSeparator();
     for (QAction* action : {odds, results}) bar->addAction(action);
-    bar->addWidget(clock_label_);
+    bar->addSeparator();
+    clock_item_ = bar->addWidget(clock_label_);
     countdown_item_ = bar->addWidget(countdown_label_);
+    FitToolButtons(*bar);
   }
   QMenu* file = window_.menuBar()->actions().isEmpty()
                     ? nullptr
@@ -54,13 +86,19 @@ void LiveDayControls::AddCommands() {
   QAction* batch = new QAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this);
   batch->setObjectName(QStringLiteral("OneDayOddsItem"));
   connect(batch, &QAction::triggered, this, [this] {
-    fetches_.OneDayOddsMenu();
+    {
+      BusyCursor busy;
+      fetches_.OneDayOddsMenu();
+    }
     AfterCommand();
   });
   QAction* series = new QAction(QStringLiteral("時系列ｵｯｽﾞよりｵｯｽﾞを取得"), this);
   series->setObjectName(QStringLiteral("TimeSeriesItem"));
   connect(series, &QAction::triggered, this, [this] {
-    app::ImportTimeSeriesOdds(window_.Session());
+    {
+      BusyCursor busy;
+      app::ImportTimeSeriesOdds(window_.Session());
+    }
     AfterCommand();
   });
   QAction* first = file->actions().isEmpty() ? nullptr : file->actions().last();
@@ -97,7 +135,11 @@ void LiveDayControls::SyncTimers() {
 void LiveDayControls::ShowLabels() {
   clock_label_->setText(FromSjis(schedules_.ClockLabel));
   countdown_label_->setText(FromSjis(schedules_.CountdownLabel));
-  if (countdown_item_) countdown_item_->setVisible(schedules_.CountdownVisible);
+  // an empty label shows no panel
+  if (clock_item_) clock_item_->setVisible(!schedules_.ClockLabel.empty());
+  if (countdown_item_) {
+    countdown_item_->setVisible(schedules_.CountdownVisible && !schedules_.CountdownLabel.empty());
+  }
 }
 
 }  // namespace ui

@@ -37,6 +37,7 @@ class LiveDayControls : public QObject {
   std::array<int, app::kTimerCount> restarts_{};
   QLabel* clock_label_ = nullptr;
   QLabel* countdown_label_ = nullptr;
+  QAction* clock_item_ = nullptr;      ///< the clock label's place in the tool bar
   QAction* countdown_item_ = nullptr;  ///< the countdown label's place in the tool bar
 };
 

@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include "application_setup.h"
 #include "desktop_program.h"
 #include "dialog_commands.h"
 #include "platform/memory_reuse.h"
-#include "qt_text.h"
 
 namespace {
 
@@ -28,9 +28,7 @@ int main(int argc, char** argv) {
   platform::KeepFreedMemoryForReuse();
   QApplication application(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
-  QApplication::setApplicationName(QStringLiteral("Quorvane"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
-  QApplication::setFont(ui::FixedFont(13));
+  ui::PrepareApplication(application);
 
   QString error;
   const auto options =

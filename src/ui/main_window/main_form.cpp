@@ -1,5 +1,6 @@
 #include "main_form.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSplitter>
@@ -11,6 +12,11 @@
 #include "qt_text.h"
 
 namespace ui {
+namespace {
+
+constexpr int kResultRowHeight = 18;  ///< a row of the result page, in pixels
+
+}  // namespace
 
 TMainForm::TMainForm(app::Session& session, QtPrompts& prompts, DialogCommands commands,
                      QWidget* parent)
@@ -21,7 +27,10 @@ TMainForm::TMainForm(app::Session& session, QtPrompts& prompts, DialogCommands c
   BuildMenus();
   BuildToolBar();
   setCentralWidget(BuildCentre());
-  prompts_.SetStatusSink({}, [this](const QString& text) { status_label_->setText(text); });
+  prompts_.SetStatusSink({}, [this](const QString& text) {
+    status_label_->setText(text);
+    status_label_->setToolTip(text);  // whole, should the window be too narrow for it
+  });
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   Render();
 }
@@ -45,6 +54,9 @@ QWidget* TMainForm::BuildCentre() {
   dat_list_->setFixedWidth(96);
   list_layout->addWidget(dat_list_);
   connect(dat_list_, &QListWidget::currentRowChanged, this, &TMainForm::RaceChosen);
+  // a click on the race already shown shows it again (its bets made anew)
+  dat_list_->viewport()->installEventFilter(this);
+  connect(dat_list_, &QListWidget::clicked, this, &TMainForm::RaceClicked);
 
   pages_ = new QTabWidget(centre);
   pages_->setObjectName(QStringLiteral("PageControl1"));
@@ -76,9 +88,15 @@ QWidget* TMainForm::BuildDateRow() {
   date_combo_->setMinimumWidth(150);
   date_combo_->setPlaceholderText(QStringLiteral("開催日"));
   connect(date_combo_, &QComboBox::activated, this, &TMainForm::DatePicked);
+  // the status label has the rest of the row, so a long text is read whole
+  status_label_ = new QLabel(row);
+  status_label_->setObjectName(QStringLiteral("StatusLabel"));
+  status_label_->setTextFormat(Qt::PlainText);
+  status_label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   layout->addWidget(list_toggle_);
   layout->addWidget(date_combo_);
-  layout->addStretch(1);
+  layout->addSpacing(8);
+  layout->addWidget(status_label_, 1);
   return row;
 }
 
@@ -89,7 +107,10 @@ QWidget* TMainForm::BuildResultPage() {
   view->setModel(result_model_);
   view->horizontalHeader()->hide();
   view->verticalHeader()->hide();
-  view->verticalHeader()->setDefaultSectionSize(18);
+  // 24 rows of 18 pixels, whatever the style's least row: the eight types fit 1024 × 768
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setMinimumSectionSize(kResultRowHeight);
+  view->verticalHeader()->setDefaultSectionSize(kResultRowHeight);
   view->setSelectionMode(QAbstractItemView::NoSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setColumnWidth(0, 70);
@@ -159,7 +180,21 @@ void TMainForm::ShowDayAndRace(const std::string& day_prefix, int item) {
   Render();
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dat_list_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    row_changed_by_press_ = false;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::RaceClicked(const QModelIndex& index) {
+  // the press that changed the row has shown the race already
+  if (row_changed_by_press_ || !index.isValid()) return;
+  RaceChosen(index.row());
+}
+
 void TMainForm::RaceChosen(int row) {
+  row_changed_by_press_ = true;
   if (rendering_ || row < 0) return;
   Guarded(session_, [&] { session_.SelectRace(row); });
   RenderRace();

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolBar>
 #include <QToolButton>
 #include <functional>
 
@@ -63,6 +64,7 @@ class TMainForm : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* BuildCentre();
@@ -77,6 +79,7 @@ class TMainForm : public QMainWindow {
   void RenderRace();
   void DatePicked(int index);
   void RaceChosen(int row);
+  void RaceClicked(const QModelIndex& index);
   void NextRaceClicked();
   void LogicChosen(int option);
   void TickLogic();
@@ -88,6 +91,7 @@ class TMainForm : public QMainWindow {
   DialogCommands commands_;
   bool rendering_ = false;  ///< lists filled by the window, not picked by the user
   bool shown_once_ = false;
+  bool row_changed_by_press_ = false;  ///< the last press on the race list changed its row
   QComboBox* date_combo_ = nullptr;
   QListWidget* dat_list_ = nullptr;
   QWidget* race_list_panel_ = nullptr;
@@ -101,5 +105,9 @@ class TMainForm : public QMainWindow {
   QAction* logic_a_ = nullptr;
   QAction* logic_b_ = nullptr;
 };
+
+/// The text buttons of `bar` as wide as their texts and a small margin: Qt's own width adds
+/// two spaces to each, which would push the clock of an 800-pixel window off the bar.
+void FitToolButtons(QToolBar& bar);
 
 }  // namespace ui

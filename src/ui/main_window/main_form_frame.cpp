@@ -2,10 +2,12 @@
 // JV-Link's initialisation when it is first shown, and the placement kept on close.
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/settings_companion_lookup.h"
 #include "guarded.h"
@@ -16,6 +18,11 @@
 #include "qt_text.h"
 
 namespace ui {
+namespace {
+
+constexpr int kDefaultCorner = 10;  ///< `locate` top and left when none is stored
+
+}  // namespace
 
 QAction* TMainForm::Command(const QString& text, const QString& hint,
                             const std::function<void(TMainForm&)>& command) {
@@ -79,6 +86,7 @@ void TMainForm::BuildToolBar() {
   QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
   bar->setObjectName(QStringLiteral("ToolBar1"));
   bar->setMovable(false);
+
   QAction* pull = Command(QStringLiteral("JVデータ取得"),
                           QStringLiteral("JVデータの取得を行います"), commands_.DataPull);
   pull->setObjectName(QStringLiteral("JVDataButton"));
@@ -94,12 +102,16 @@ void TMainForm::BuildToolBar() {
   quit->setStatusTip(QStringLiteral("本ソフトを終了します"));
   quit->setToolTip(quit->statusTip());
   connect(quit, &QAction::triggered, this, &QWidget::close);
-  bar->addSeparator();
-  status_label_ = new QLabel(bar);
-  status_label_->setObjectName(QStringLiteral("StatusLabel"));
-  status_label_->setMinimumWidth(240);
-  status_label_->setTextFormat(Qt::PlainText);
-  bar->addWidget(status_label_);
+  FitToolButtons(*bar);
+}
+
+void FitToolButtons(QToolBar& bar) {
+  constexpr int kPadding = 14;  // the button's frame and a little air on either side
+  for (QAction* action : bar.actions()) {
+    auto* button = qobject_cast<QToolButton*>(bar.widgetForAction(action));
+    if (!button) continue;
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(action->text()) + kPadding);
+  }
 }
 
 void TMainForm::LogicChosen(int option) {
@@ -114,7 +126,13 @@ void TMainForm::TickLogic() {
 }
 
 void TMainForm::PlaceFromSettings() {
-  const app::WindowPlacement p = session_.Settings().MainWindowPlacement();
+  app::WindowPlacement p = session_.Settings().MainWindowPlacement();
+  // a position left on a screen no longer there would hide the window: the default one
+  // of `locate` instead, the size kept
+  if (QGuiApplication::screenAt(QPoint(p.left, p.top)) == nullptr) {
+    p.left = kDefaultCorner;
+    p.top = kDefaultCorner;
+  }
   setGeometry(p.left, p.top, p.width, p.height);
 }
 

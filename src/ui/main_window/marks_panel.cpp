@@ -1,6 +1,8 @@
 #include "marks_panel.h"
 
 #include <QGridLayout>
+#include <QResizeEvent>
+#include <algorithm>
 
 #include "qt_text.h"
 
@@ -25,40 +27,59 @@ void ShowMark(Label3D* label, const screens::MarkLabel& mark) {
 MarksPanel::MarksPanel(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("MarksPanel"));
   setFrameShape(QFrame::StyledPanel);
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(4, 2, 4, 2);
+  targets_ = BuildTargets();
+  figures_ = BuildFigures();
+  groups_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
+  groups_->setContentsMargins(4, 2, 4, 2);
+  groups_->setSpacing(8);
+  groups_->addWidget(targets_, 0, Qt::AlignLeft | Qt::AlignTop);
+  groups_->addWidget(figures_, 0, Qt::AlignLeft | Qt::AlignTop);
+  groups_->addStretch(1);
+}
+
+QWidget* MarksPanel::BuildTargets() {
+  auto* group = new QWidget(this);
+  auto* grid = new QGridLayout(group);
+  grid->setContentsMargins(0, 0, 0, 0);
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(1);
-  grid->addWidget(Caption(QStringLiteral("馬券種別対象レース"), this), 0, 0, 1, 3);
-  grid->addWidget(Caption(QStringLiteral("馬連"), this), 1, 0);
-  grid->addWidget(Caption(QStringLiteral("馬単"), this), 1, 1);
-  grid->addWidget(Caption(QStringLiteral("３連複・３連単"), this), 1, 2);
-  ur_ = Value("URTaishoLabel", 40);
-  ut_ = Value("UTTaishoLabel", 40);
-  sr_ = Value("SRTaishoLabel", 90);
+  grid->addWidget(Caption(QStringLiteral("馬券種別対象レース"), group), 0, 0, 1, 3);
+  grid->addWidget(Caption(QStringLiteral("馬連"), group), 1, 0);
+  grid->addWidget(Caption(QStringLiteral("馬単"), group), 1, 1);
+  grid->addWidget(Caption(QStringLiteral("３連複・３連単"), group), 1, 2);
+  ur_ = Value(group, "URTaishoLabel", 40);
+  ut_ = Value(group, "UTTaishoLabel", 40);
+  sr_ = Value(group, "SRTaishoLabel", 90);
   grid->addWidget(ur_, 2, 0);
   grid->addWidget(ut_, 2, 1);
   grid->addWidget(sr_, 2, 2);
-
-  grid->addWidget(Caption(QStringLiteral("ロジックＢ"), this), 1, 3);
-  logic2_ = Value("TaishoRaceLogic2Label", 60);
-  grid->addWidget(logic2_, 2, 3);
-  grid->addWidget(Caption(QStringLiteral("平均ｵｯｽﾞ123"), this), 1, 4);
-  oz_ave_ = Value("OzAve123Label", 70);
-  grid->addWidget(oz_ave_, 2, 4);
-  grid->addWidget(Caption(QStringLiteral("馬連1人ｵｯｽﾞ"), this), 1, 5);
-  ur_fav_ = Value("UR1NinOZLabel", 70);
-  grid->addWidget(ur_fav_, 2, 5);
-
-  grid->addWidget(Caption(QStringLiteral("ｵｯｽﾞ取得時刻"), this), 0, 6, 1, 2);
-  grid->addWidget(Caption(QStringLiteral("単複枠朝"), this), 1, 6);
-  odds_time_ = Value("TFWtimeAsaLabel", 60);
-  grid->addWidget(odds_time_, 2, 6);
-  grid->setColumnStretch(7, 1);
+  return group;
 }
 
-Label3D* MarksPanel::Value(const char* name, int width) {
-  auto* label = new Label3D(QString(), this);
+QWidget* MarksPanel::BuildFigures() {
+  auto* group = new QWidget(this);
+  auto* grid = new QGridLayout(group);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(1);
+  grid->addWidget(Caption(QStringLiteral("ロジックＢ"), group), 1, 0);
+  logic2_ = Value(group, "TaishoRaceLogic2Label", 60);
+  grid->addWidget(logic2_, 2, 0);
+  grid->addWidget(Caption(QStringLiteral("平均ｵｯｽﾞ123"), group), 1, 1);
+  oz_ave_ = Value(group, "OzAve123Label", 70);
+  grid->addWidget(oz_ave_, 2, 1);
+  grid->addWidget(Caption(QStringLiteral("馬連1人ｵｯｽﾞ"), group), 1, 2);
+  ur_fav_ = Value(group, "UR1NinOZLabel", 70);
+  grid->addWidget(ur_fav_, 2, 2);
+  grid->addWidget(Caption(QStringLiteral("ｵｯｽﾞ取得時刻"), group), 0, 3);
+  grid->addWidget(Caption(QStringLiteral("単複枠朝"), group), 1, 3);
+  odds_time_ = Value(group, "TFWtimeAsaLabel", 60);
+  grid->addWidget(odds_time_, 2, 3);
+  return group;
+}
+
+Label3D* MarksPanel::Value(QWidget* group, const char* name, int width) {
+  auto* label = new Label3D(QString(), group);
   label->setObjectName(QString::fromLatin1(name));
   label->setTextFormat(Qt::PlainText);
   label->setFont(FixedFont(13, true));
@@ -67,6 +88,28 @@ Label3D* MarksPanel::Value(const char* name, int width) {
   label->setMinimumWidth(width);
   label->setPanelColor(ToQColor(screens::kInfoBackground));
   return label;
+}
+
+QSize MarksPanel::minimumSizeHint() const {
+  QSize size = QFrame::minimumSizeHint();
+  const QMargins m = groups_->contentsMargins();
+  const int stacked =
+      std::max(targets_->minimumSizeHint().width(), figures_->minimumSizeHint().width());
+  size.setWidth(stacked + m.left() + m.right() + 2 * frameWidth());
+  return size;
+}
+
+void MarksPanel::resizeEvent(QResizeEvent* event) {
+  const QMargins m = groups_->contentsMargins();
+  const int side_by_side = targets_->sizeHint().width() + groups_->spacing() +
+                           figures_->sizeHint().width() + m.left() + m.right() + 2 * frameWidth();
+  const auto direction =
+      width() >= side_by_side ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+  if (groups_->direction() != direction) {
+    groups_->setDirection(direction);
+    updateGeometry();  // the height the panel needs changed with it
+  }
+  QFrame::resizeEvent(event);
 }
 
 void MarksPanel::Show(const screens::RaceMarkLabels& marks, const screens::RaceHeader& header) {

@@ -6,6 +6,30 @@
 #include "qt_text.h"
 
 namespace ui {
+namespace {
+
+// The arrow over a box that waits for the user, should a command show the busy cursor.
+class ArrowWhileAsking {
+ public:
+  ArrowWhileAsking() : busy_(QApplication::overrideCursor() != nullptr) {
+    if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~ArrowWhileAsking() {
+    if (busy_) QApplication::restoreOverrideCursor();
+  }
+  ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+  ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+ private:
+  bool busy_;
+};
+
+bool BusyCursorShows() {
+  const QCursor* cursor = QApplication::overrideCursor();
+  return cursor && (cursor->shape() == Qt::WaitCursor || cursor->shape() == Qt::BusyCursor);
+}
+
+}  // namespace
 
 void QtPrompts::SetStatusSink(const std::string& where, StatusSink sink) {
   status_sinks_[where] = std::move(sink);
@@ -27,8 +51,10 @@ void QtPrompts::Inform(const std::string& text) {
   const QString shown = FromSjis(text);
   if (script_) {
     script_->informs.push_back(shown);
+    if (BusyCursorShows()) ++script_->busy_informs;
     return;
   }
+  ArrowWhileAsking arrow;
   QMessageBox::information(parent_, QStringLiteral("Quorvane"), shown);
 }
 
@@ -41,6 +67,7 @@ bool QtPrompts::Confirm(const std::string& text) {
     script_->answers.pop_front();
     return answer;
   }
+  ArrowWhileAsking arrow;
   return QMessageBox::question(parent_, QStringLiteral("Quorvane"), shown,
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
@@ -63,6 +90,7 @@ void QtPrompts::Message(const QString& text) {
     script_->informs.push_back(text);
     return;
   }
+  ArrowWhileAsking arrow;
   QMessageBox box(parent_);
   box.setWindowTitle(QStringLiteral("Quorvane"));
   box.setText(text);

@@ -14,7 +14,8 @@
 namespace ui {
 
 /// The program's messages with Qt: the default beep, modal message boxes titled
-/// "Quorvane", the status label of the window (or of a dialog, by name) and
+/// "Quorvane" (with the arrow cursor over them while a command shows the busy one), the
+/// status label of the window (or of a dialog, by name) and
 /// processEvents inside long loops.
 ///
 /// Tests script it instead of answering real boxes: with a Script set, no box opens;
@@ -26,6 +27,7 @@ class QtPrompts : public platform::UserPrompts {
     std::vector<QString> confirms;
     std::deque<bool> answers;
     int beeps = 0;
+    int busy_informs = 0;  ///< informations given while the busy cursor showed
   };
   using StatusSink = std::function<void(const QString& text)>;
   using ProgressSink = std::function<void(int position, int maximum)>;

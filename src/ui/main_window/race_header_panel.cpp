@@ -37,6 +37,8 @@ RaceHeaderPanel::RaceHeaderPanel(QWidget* parent) : QFrame(parent) {
   for (int i = 0; i < 6; ++i) {
     lines_[i] = AddLabel(kLineNames[i]);
     lines_[i]->setFont(FixedFont(i == 1 ? 15 : 13, i == 1));
+    // a line longer than a narrow window is cut at the right instead of widening it
+    lines_[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lines->addWidget(lines_[i]);
   }
   auto* layout = new QHBoxLayout(this);

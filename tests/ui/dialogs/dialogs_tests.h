@@ -37,6 +37,8 @@ class SmallDialogsTest : public QObject {
   void manualMissingIsReported();
   void manualOpensWithTheViewer();
   void viewerThatDoesNotStartIsReported();
+  void manualIsFoundInTheFirstFolderThatHoldsIt_data();
+  void manualIsFoundInTheFirstFolderThatHoldsIt();
   void folderChoiceWritesOnOkOnly_data();
   void folderChoiceWritesOnOkOnly();
   void settingsScreenshot();

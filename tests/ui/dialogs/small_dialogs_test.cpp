@@ -85,6 +85,44 @@ void SmallDialogsTest::viewerThatDoesNotStartIsReported() {
   QCOMPARE(prompts.informs.value(0), QString::fromUtf8("使用解説書[Quorvane.pdf]を開けません。"));
 }
 
+void SmallDialogsTest::manualIsFoundInTheFirstFolderThatHoldsIt_data() {
+  // the program folder (--home) and the executable's folder; which of them hold the file,
+  // and which one the viewer is given (-1: none, the message)
+  QTest::addColumn<bool>("in_home");
+  QTest::addColumn<bool>("beside_executable");
+  QTest::addColumn<int>("opened");
+  QTest::newRow("home only") << true << false << 0;
+  QTest::newRow("beside the executable only") << false << true << 1;
+  QTest::newRow("both: the home's") << true << true << 0;
+  QTest::newRow("neither") << false << false << -1;
+}
+
+void SmallDialogsTest::manualIsFoundInTheFirstFolderThatHoldsIt() {
+  QFETCH(bool, in_home);
+  QFETCH(bool, beside_executable);
+  QFETCH(int, opened);
+  QTemporaryDir home, executable;
+  const std::vector<std::filesystem::path> folders{home.path().toStdString(),
+                                                   executable.path().toStdString()};
+  for (size_t i = 0; i < folders.size(); ++i) {
+    if (!(i == 0 ? in_home : beside_executable)) continue;
+    QFile pdf(QString::fromStdString((folders[i] / "Quorvane.pdf").string()));
+    QVERIFY(pdf.open(QIODevice::WriteOnly));
+  }
+  RecordingLauncher launcher;
+  uitest::ScriptedPrompts prompts;
+  QCOMPARE(ui::OpenManual(folders, "/usr/bin/xdg-open", launcher, prompts), opened >= 0);
+  if (opened < 0) {
+    QCOMPARE(prompts.informs, QStringList(QString::fromUtf8(kMissingManual)));
+    QVERIFY(launcher.parameters.empty());
+    return;
+  }
+  QCOMPARE(
+      launcher.parameters,
+      std::vector<std::string>{(folders[static_cast<size_t>(opened)] / "Quorvane.pdf").string()});
+  QCOMPARE(prompts.beeps, 0);
+}
+
 void SmallDialogsTest::folderChoiceWritesOnOkOnly_data() {
   QTest::addColumn<int>("choice");
   QTest::addColumn<QString>("key");
