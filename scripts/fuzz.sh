@@ -16,6 +16,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
       -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
       -DQUORVANE_FUZZ=ON -DQUORVANE_TESTS=OFF -DQUORVANE_UI=OFF -DQUORVANE_BENCH=OFF \
+      -DQUORVANE_WINDOWS_HOST=OFF \
       "${launcher[@]}" >/dev/null
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then names=(fixed_records settings_file feed_record odds_text verify_csv); fi
