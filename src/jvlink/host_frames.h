@@ -62,6 +62,8 @@ class FrameReader {
  public:
   /// Takes the body's code; an empty body is a protocol error.
   explicit FrameReader(std::string_view body);
+  /// The reader keeps a view: a body that is about to go away cannot be read.
+  explicit FrameReader(std::string&& body) = delete;
   std::uint8_t Code() const { return code_; }
   std::int32_t Int();
   std::string Bytes();

@@ -47,7 +47,8 @@ void HostedJVLink::Connect() {
   connection_ = HostConnection::Open(options_.endpoint, Clock::now() + options_.start_limit);
   const FrameWriter hello =
       FrameWriter(FrameCode::kHello).Int(kHostProtocolVersion).Bytes(options_.endpoint.token);
-  FrameReader answer(ExchangeOrThrow(hello.Body(), options_.start_limit));
+  const std::string hello_answer = ExchangeOrThrow(hello.Body(), options_.start_limit);
+  FrameReader answer(hello_answer);
   const int result = answer.Int();
   const int version = answer.Int();
   answer.End();
@@ -57,8 +58,9 @@ void HostedJVLink::Connect() {
                         std::to_string(version));
   }
   if (sid_) {
-    FrameReader init(
-        ExchangeOrThrow(FrameWriter(FrameCode::kInit).Bytes(*sid_).Body(), options_.answer_limit));
+    const std::string init_answer =
+        ExchangeOrThrow(FrameWriter(FrameCode::kInit).Bytes(*sid_).Body(), options_.answer_limit);
+    FrameReader init(init_answer);
     init.Int();
     init.End();
   }

@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: quorvane-jvlink-testhost --feed DIR [--listen ADDRESS:PORT --token-file FILE]\n"
     "         [--ticks-per-file N] [--exit-after-records N] [--hang-on OPERATION]\n"
-    "         [--garbage-on OPERATION]\n"
+    "         [--garbage-on OPERATION] [--slow-ms N]\n"
     "OPERATION: Hello, JVInit, JVSetUIProperties, JVOpen, JVStatus, JVRead, JVRTOpen,\n"
     "JVCancel, JVClose\n";
 
@@ -33,6 +33,7 @@ struct Options {
   long exit_after_records = -1;
   std::string hang_on;
   std::string garbage_on;
+  int slow_ms = 0;
 };
 
 [[noreturn]] void Usage(const std::string& problem) {
@@ -53,6 +54,7 @@ Options ParseOptions(int argc, char** argv) {
     else if (word == "--exit-after-records") o.exit_after_records = std::atol(value.c_str());
     else if (word == "--hang-on") o.hang_on = value;
     else if (word == "--garbage-on") o.garbage_on = value;
+    else if (word == "--slow-ms") o.slow_ms = std::atoi(value.c_str());
     else Usage("unknown argument " + word);
   }
   if (o.feed.empty()) Usage("--feed is required");
@@ -101,6 +103,7 @@ class FaultyChannel : public jvlink::ByteChannel {
       if (last_request_ == options_.hang_on) {
         while (true) ::pause();
       }
+      if (options_.slow_ms > 0) ::usleep(static_cast<useconds_t>(options_.slow_ms) * 1000);
     }
     if (size == 4 && in_body_ && data[0] == 0 && data[1] == 0 && data[2] == 0 && data[3] == 0) {
       in_body_ = false;  // an empty body is not read
