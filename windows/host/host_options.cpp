@@ -60,7 +60,9 @@ bool ParseHostOptions(const std::vector<std::wstring>& args, HostOptions& option
 }
 
 std::string ReadToken(const std::wstring& path, std::string& error) {
-  FILE* file = _wfopen(path.c_str(), L"rb");
+  // A Unix path (the host under Wine, started from Linux) is the same path on drive Z:.
+  const std::wstring where = !path.empty() && path.front() == L'/' ? L"Z:" + path : path;
+  FILE* file = _wfopen(where.c_str(), L"rb");
   if (file == nullptr) {
     error = "cannot read the token file " + Cp932FromWide(path);
     return {};

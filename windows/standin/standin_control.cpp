@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cwchar>
+#include <cwctype>
+#include <cstdlib>
 #include <string>
 
 namespace standin {
@@ -18,6 +20,18 @@ enum Id : DISPID {
 // JVRead and JVGets take the buffer's size like the control, and ignore it like the
 // feed-folder JV-Link: a record is never cut.
 constexpr int kReadArgs = 3;
+
+// QUORVANE_STANDIN_WITHOUT names operations (separated by commas) the stand-in hides,
+// as a control of another version may lack them: "JVGets" makes callers read by JVRead.
+bool Withheld(const wchar_t* name) {
+  const wchar_t* without = _wgetenv(L"QUORVANE_STANDIN_WITHOUT");
+  if (without == nullptr) return false;
+  std::wstring list = std::wstring(L",") + without + L",";
+  for (wchar_t& c : list) c = static_cast<wchar_t>(towlower(c));
+  std::wstring word = std::wstring(L",") + name + L",";
+  for (wchar_t& c : word) c = static_cast<wchar_t>(towlower(c));
+  return list.find(word) != std::wstring::npos;
+}
 
 }  // namespace
 
@@ -64,7 +78,9 @@ HRESULT StandinControl::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
   if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
   ids[0] = DISPID_UNKNOWN;
   for (std::size_t i = 0; i < kNames.size(); ++i) {
-    if (_wcsicmp(names[0], kNames[i]) == 0) ids[0] = static_cast<DISPID>(i + 1);
+    if (_wcsicmp(names[0], kNames[i]) == 0 && !Withheld(kNames[i])) {
+      ids[0] = static_cast<DISPID>(i + 1);
+    }
   }
   for (UINT i = 1; i < count; ++i) ids[i] = DISPID_UNKNOWN;  // no named arguments
   return ids[0] == DISPID_UNKNOWN || count > 1 ? DISP_E_UNKNOWNNAME : S_OK;
