@@ -30,8 +30,10 @@ const Command kCommands[] = {
    "moment is downloaded and filed into DIR/Data (race details, runners, payouts, and\n"
    "with --final-odds the odds of every bet type). Makes DIR when it is missing.",
    "  --feed FEED     the feed folder (default DIR/feed; `feed` writes one)\n"
-   "  --jvlink SOURCE feed, host or tcp: where JV-Link comes from for this run\n"
-   "                  (default: [JVLink] Source= in Quorvane.ini, else feed)\n"
+   "  --jvlink SOURCE where JV-Link comes from for this run: feed (the feed folder),\n"
+   "                  host (the host program, HostCommand=) or tcp (a host over TCP,\n"
+   "                  Address= and TokenFile=); default: [JVLink] Source= in\n"
+   "                  Quorvane.ini, else feed (docs/jvlink.md)\n"
    "  --from MOMENT   start moment \"yyyy/mm/dd hh:nn:ss\" (default: the last pull,\n"
    "                  JvDataGet/LastTime in Quorvane.ini, else a week back)\n"
    "  --final-odds    also file the odds of every bet type (the morning odds the\n"
