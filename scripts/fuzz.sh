@@ -19,7 +19,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DQUORVANE_WINDOWS_HOST=OFF \
       "${launcher[@]}" >/dev/null
 names=("$@")
-if [ ${#names[@]} -eq 0 ]; then names=(fixed_records settings_file feed_record odds_text verify_csv); fi
+if [ ${#names[@]} -eq 0 ]; then names=(fixed_records settings_file feed_record odds_text verify_csv host_frames); fi
 cmake --build build-fuzz -j "$(nproc)" --target "${names[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1

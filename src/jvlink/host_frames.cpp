@@ -90,6 +90,21 @@ std::string FrameLengthPrefix(std::size_t length) {
   return prefix;
 }
 
+namespace {
+
+// A reader over an answer to `request`; another code is a protocol error.
+FrameReader AnswerReader(std::string_view body, FrameCode request) {
+  FrameReader frame(body);
+  const auto expected = static_cast<std::uint8_t>(kAnswerBit | static_cast<std::uint8_t>(request));
+  if (frame.Code() != expected) {
+    throw ProtocolError("answer of code " + std::to_string(frame.Code()) + " to " +
+                        std::string(FrameCodeName(static_cast<std::uint8_t>(request))));
+  }
+  return frame;
+}
+
+}  // namespace
+
 std::string EncodeReadAnswer(const std::vector<ReadEntry>& entries) {
   FrameWriter frame(static_cast<std::uint8_t>(kAnswerBit | static_cast<std::uint8_t>(FrameCode::kRead)));
   frame.Int(entries.empty() ? 0 : entries.back().result);
@@ -101,10 +116,7 @@ std::string EncodeReadAnswer(const std::vector<ReadEntry>& entries) {
 }
 
 std::vector<ReadEntry> DecodeReadAnswer(std::string_view body, int most) {
-  FrameReader frame(body);
-  if (frame.Code() != (kAnswerBit | static_cast<std::uint8_t>(FrameCode::kRead))) {
-    throw ProtocolError("answer of code " + std::to_string(frame.Code()) + " to JVRead");
-  }
+  FrameReader frame = AnswerReader(body, FrameCode::kRead);
   const std::int32_t result = frame.Int();
   const std::int32_t count = frame.Int();
   if (count < 1 || count > most || static_cast<std::size_t>(count) > frame.Left() / kSmallestEntry) {
@@ -121,6 +133,34 @@ std::vector<ReadEntry> DecodeReadAnswer(std::string_view body, int most) {
     throw ProtocolError("JVRead answer whose result is not its last entry's");
   }
   return entries;
+}
+
+
+OpenAnswer DecodeOpenAnswer(std::string_view body) {
+  FrameReader frame = AnswerReader(body, FrameCode::kOpen);
+  OpenAnswer answer;
+  answer.result = frame.Int();
+  answer.readcount = frame.Int();
+  answer.downloadcount = frame.Int();
+  answer.lastfiletimestamp = frame.Bytes();
+  frame.End();
+  return answer;
+}
+
+HelloAnswer DecodeHelloAnswer(std::string_view body) {
+  FrameReader frame = AnswerReader(body, FrameCode::kHello);
+  HelloAnswer answer;
+  answer.result = frame.Int();
+  answer.version = frame.Int();
+  frame.End();
+  return answer;
+}
+
+std::int32_t DecodePlainAnswer(std::string_view body, FrameCode request) {
+  FrameReader frame = AnswerReader(body, request);
+  const std::int32_t result = frame.Int();
+  frame.End();
+  return result;
 }
 
 }  // namespace jvlink

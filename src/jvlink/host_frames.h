@@ -97,4 +97,24 @@ std::string EncodeReadAnswer(const std::vector<ReadEntry>& entries);
 /// result other than the last entry's, is a protocol error.
 std::vector<ReadEntry> DecodeReadAnswer(std::string_view body, int most);
 
+/// The answer to JVOpen.
+struct OpenAnswer {
+  std::int32_t result = 0;
+  std::int32_t readcount = 0;
+  std::int32_t downloadcount = 0;
+  std::string lastfiletimestamp;
+};
+OpenAnswer DecodeOpenAnswer(std::string_view body);
+
+/// The answer to Hello: its result (0 accepted, -1 refused) and the host's version.
+struct HelloAnswer {
+  std::int32_t result = 0;
+  std::int32_t version = 0;
+};
+HelloAnswer DecodeHelloAnswer(std::string_view body);
+
+/// The result of an answer that carries nothing else (JVInit, JVSetUIProperties,
+/// JVStatus, JVRTOpen, JVCancel, JVClose); its code must answer `request`.
+std::int32_t DecodePlainAnswer(std::string_view body, FrameCode request);
+
 }  // namespace jvlink

@@ -12,10 +12,6 @@ constexpr int kReadFailure = -502;   // "ダウンロードに失敗しました
 constexpr int kBusy = -202;          // a stream is busy: a call from inside a wait
 constexpr int kRefused = -1;
 
-std::uint8_t AnswerCodeOf(std::uint8_t request_code) {
-  return static_cast<std::uint8_t>(kAnswerBit | request_code);
-}
-
 // Marks a call as the one in flight for as long as it runs.
 class BusyScope {
  public:
@@ -47,22 +43,16 @@ void HostedJVLink::Connect() {
   connection_ = HostConnection::Open(options_.endpoint, Clock::now() + options_.start_limit);
   const FrameWriter hello =
       FrameWriter(FrameCode::kHello).Int(kHostProtocolVersion).Bytes(options_.endpoint.token);
-  const std::string hello_answer = ExchangeOrThrow(hello.Body(), options_.start_limit);
-  FrameReader answer(hello_answer);
-  const int result = answer.Int();
-  const int version = answer.Int();
-  answer.End();
-  if (result == kRefused) throw HostFailure("the host refused the connection (token or version)");
-  if (result != 0 || version != kHostProtocolVersion) {
-    throw ProtocolError("Hello answered with " + std::to_string(result) + ", version " +
-                        std::to_string(version));
+  const HelloAnswer answer = DecodeHelloAnswer(ExchangeOrThrow(hello.Body(), options_.start_limit));
+  if (answer.result == kRefused) throw HostFailure("the host refused the connection (token or version)");
+  if (answer.result != 0 || answer.version != kHostProtocolVersion) {
+    throw ProtocolError("Hello answered with " + std::to_string(answer.result) + ", version " +
+                        std::to_string(answer.version));
   }
   if (sid_) {
-    const std::string init_answer =
-        ExchangeOrThrow(FrameWriter(FrameCode::kInit).Bytes(*sid_).Body(), options_.answer_limit);
-    FrameReader init(init_answer);
-    init.Int();
-    init.End();
+    DecodePlainAnswer(
+        ExchangeOrThrow(FrameWriter(FrameCode::kInit).Bytes(*sid_).Body(), options_.answer_limit),
+        FrameCode::kInit);
   }
 }
 
@@ -74,11 +64,6 @@ std::string HostedJVLink::ExchangeOrThrow(const std::string& request,
   connection_->ReadExact(prefix, sizeof prefix, deadline, options_.while_waiting);
   std::string body(FrameBodyLength(prefix), '\0');
   connection_->ReadExact(body.data(), body.size(), deadline, options_.while_waiting);
-  const auto request_code = static_cast<std::uint8_t>(request[0]);
-  if (body.empty() || static_cast<std::uint8_t>(body[0]) != AnswerCodeOf(request_code)) {
-    throw ProtocolError("the answer to " + std::string(FrameCodeName(request_code)) +
-                        " has the wrong code");
-  }
   return body;
 }
 
@@ -110,9 +95,7 @@ int HostedJVLink::PlainCall(const FrameWriter& request, int failure,
   int result = failure;
   if (body) {
     try {
-      FrameReader answer(*body);
-      result = answer.Int();
-      answer.End();
+      result = DecodePlainAnswer(*body, static_cast<FrameCode>(request.Body()[0]));
     } catch (const ProtocolError& error) {
       Fail(std::string("protocol error: ") + error.what());
       result = failure;
@@ -143,16 +126,11 @@ int HostedJVLink::JVOpen(const std::string& dataspec, const std::string& fromtim
   int result = kOpenFailure;
   if (body) {
     try {
-      FrameReader answer(*body);
-      const int got = answer.Int();
-      const int reads = answer.Int();
-      const int downloads = answer.Int();
-      std::string stamp = answer.Bytes();
-      answer.End();
-      result = got;
-      readcount = reads;
-      downloadcount = downloads;
-      lastfiletimestamp = std::move(stamp);
+      OpenAnswer answer = DecodeOpenAnswer(*body);
+      result = answer.result;
+      readcount = answer.readcount;
+      downloadcount = answer.downloadcount;
+      lastfiletimestamp = std::move(answer.lastfiletimestamp);
     } catch (const ProtocolError& error) {
       Fail(std::string("protocol error: ") + error.what());
     }
