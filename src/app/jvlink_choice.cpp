@@ -126,15 +126,19 @@ ChosenJVLink MakeJVLink(const JVLinkChoice& choice, const JVLinkContext& context
   return chosen;
 }
 
-std::string HostLogLine(const std::string& line) {
-  std::string sjis;
+std::string SjisOrQuestionMarks(const std::string& utf8) {
   try {
-    sjis = codes::Utf8ToSjis(line);
+    return codes::Utf8ToSjis(utf8);
   } catch (const codes::InputError&) {
     // A path the code page cannot write keeps only its ASCII.
-    for (char c : line) sjis += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    std::string ascii;
+    for (char c : utf8) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return ascii;
   }
-  return codes::Sj("JV-Linkホストの障害：") + sjis;
+}
+
+std::string HostLogLine(const std::string& line) {
+  return codes::Sj("JV-Linkホストの障害：") + SjisOrQuestionMarks(line);
 }
 
 }  // namespace app

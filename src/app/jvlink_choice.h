@@ -63,5 +63,7 @@ jvlink::HostEndpoint HostEndpointOf(const JVLinkChoice& choice, const JVLinkCont
 
 /// A host's log line (UTF-8) as Shift-JIS for the error log, with the program's lead.
 std::string HostLogLine(const std::string& line);
+/// UTF-8 text as Shift-JIS; characters the code page lacks become "?".
+std::string SjisOrQuestionMarks(const std::string& utf8);
 
 }  // namespace app
