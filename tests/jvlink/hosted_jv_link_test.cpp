@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/settings.h"
@@ -153,6 +154,51 @@ TEST_P(HostedJVLinkFault, EndsTheOperationInTimeWithAnExplainedResult) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, HostedJVLinkFault, ::testing::ValuesIn(kFaults),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The host leaves between two requests: the next request meets a closed pipe. That
+// must end the operation, not the program (no SIGPIPE).
+TEST(HostedJVLink, AHostGoneBetweenRequestsFailsTheNextOneAndNothingElse) {
+  FeedFixture feed;
+  WriteFeed(feed);
+  Watch run;
+  HostedJVLink hosted(Options(TestHost(feed, {"--exit-after-answering", "JVOpen"}), run));
+  hosted.JVInit(FeedFixture::kSid);
+  int reads = 0, downloads = 0;
+  std::string stamp, buff, name;
+  ASSERT_EQ(hosted.JVOpen("RACE", "20240501000000", 1, reads, downloads, stamp), 0);
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(hosted.JVStatus(), -502);
+  ASSERT_EQ(run.log.size(), 1u);
+  EXPECT_NE(run.log[0].find("the host is gone"), std::string::npos) << run.log[0];
+}
+
+// Real-time data through the host: the announcements of a race, as the feed gives them.
+TEST(HostedJVLink, RealTimeOddsComeThroughAsTheFeedFolderGivesThem) {
+  FeedFixture feed;
+  const std::string key = "2024051805020111";
+  for (const char* at : {"05180900", "05180930", "05181000"}) {
+    feed.Realtime("0B30/" + key + "/" + at + ".jvd", {SmallRecord("O1", key), SmallRecord("O2", key)});
+  }
+  auto read_all = [](JVLink& jv, const std::string& k) {
+    std::vector<std::string> events{"#open" + std::to_string(jv.JVRTOpen("0B30", k))};
+    std::string buff, name;
+    for (int i = 0; i < 50; ++i) {
+      const int r = jv.JVRead(buff, 100000, name);
+      events.push_back(r > 0 ? buff + "@" + name : "#" + std::to_string(r));
+      if (r == 0 || r <= -4) break;
+    }
+    events.push_back("#close" + std::to_string(jv.JVClose()));
+    return events;
+  };
+  const std::vector<std::string> direct = read_all(feed.Link(), key);
+  ASSERT_GT(direct.size(), 4u);
+  Watch run;
+  HostedJVLink hosted(Options(TestHost(feed), run));
+  ASSERT_EQ(hosted.JVInit(FeedFixture::kSid), 0);
+  EXPECT_EQ(read_all(hosted, key), direct);
+  EXPECT_EQ(hosted.JVRTOpen("0B30", "2024051805020199"), feed.Link().JVRTOpen("0B30", "2024051805020199"));
+  EXPECT_TRUE(run.log.empty());
+}
 
 TEST(HostedJVLink, WindowMessagesRunWhileAnAnswerIsAwaited) {
   FeedFixture feed;

@@ -21,7 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: quorvane-jvlink-testhost --feed DIR [--listen ADDRESS:PORT --token-file FILE]\n"
     "         [--ticks-per-file N] [--exit-after-records N] [--hang-on OPERATION]\n"
-    "         [--garbage-on OPERATION] [--slow-ms N]\n"
+    "         [--garbage-on OPERATION] [--exit-after-answering OPERATION] [--slow-ms N]\n"
     "OPERATION: Hello, JVInit, JVSetUIProperties, JVOpen, JVStatus, JVRead, JVRTOpen,\n"
     "JVCancel, JVClose\n";
 
@@ -33,6 +33,7 @@ struct Options {
   long exit_after_records = -1;
   std::string hang_on;
   std::string garbage_on;
+  std::string exit_after_answering;
   int slow_ms = 0;
 };
 
@@ -54,6 +55,7 @@ Options ParseOptions(int argc, char** argv) {
     else if (word == "--exit-after-records") o.exit_after_records = std::atol(value.c_str());
     else if (word == "--hang-on") o.hang_on = value;
     else if (word == "--garbage-on") o.garbage_on = value;
+    else if (word == "--exit-after-answering") o.exit_after_answering = value;
     else if (word == "--slow-ms") o.slow_ms = std::atoi(value.c_str());
     else Usage("unknown argument " + word);
   }
@@ -122,6 +124,9 @@ class FaultyChannel : public jvlink::ByteChannel {
       const ssize_t put = ::write(write_fd_, data + done, size - done);
       if (put <= 0) return false;
       done += static_cast<std::size_t>(put);
+    }
+    if (!options_.exit_after_answering.empty() && last_request_ == options_.exit_after_answering) {
+      _exit(4);
     }
     return true;
   }
