@@ -70,6 +70,32 @@ TEST_F(HostOperationsTest, CancelStopsADownloadAndTheNextOpenGoesOn) {
   EXPECT_EQ(link.JVClose(), 0);
 }
 
+// The host reads the next records ahead while the program files a batch; a close in
+// the middle of the stream drops them, and the next stream starts at its own beginning.
+TEST_F(HostOperationsTest, ACloseMidStreamDropsWhatTheHostReadAhead) {
+  jvlink::HostedJVLink link(testsupport::WineHostOptions());
+  ASSERT_EQ(link.JVInit(kSid), 0);
+  std::string first_record;
+  for (int pass = 0; pass < 2; ++pass) {
+    int readcount = 0, downloadcount = 0;
+    std::string stamp;
+    ASSERT_EQ(link.JVOpen("RACE", kFrom, 1, readcount, downloadcount, stamp), 0);
+    for (int status = 0; status < downloadcount;) status = link.JVStatus();
+    std::string record, filename;
+    int records = 0;
+    while (records < 1500) {
+      const int result = link.JVRead(record, 100000, filename);
+      ASSERT_GE(result, -1) << "pass " << pass << " after " << records << " records";
+      ASSERT_NE(result, 0) << "the week has more than 1500 records";
+      if (result > 0 && records++ == 0) {
+        if (pass == 0) first_record = record;
+        EXPECT_EQ(record, first_record) << "pass " << pass;
+      }
+    }
+    EXPECT_EQ(link.JVClose(), 0);
+  }
+}
+
 // Real-time data through the host: a day's results open and read to their end.
 TEST_F(HostOperationsTest, RealtimeOpenReadsADayToItsEnd) {
   jvlink::HostedJVLink link(testsupport::WineHostOptions());

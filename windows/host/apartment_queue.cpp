@@ -16,6 +16,7 @@ void ApartmentQueue::Run() {
     const DWORD woke = MsgWaitForMultipleObjects(1, &work_ready_, FALSE, INFINITE, QS_ALLINPUT);
     if (woke == WAIT_OBJECT_0) {
       if (InterlockedCompareExchange(&quit_, 0, 0) != 0) return;
+      DoPosted();
       DoWork();
       continue;
     }
@@ -28,22 +29,53 @@ void ApartmentQueue::Run() {
   }
 }
 
+void ApartmentQueue::DoPosted() {
+  std::function<void()> posted;
+  {
+    std::lock_guard lock(mutex_);
+    posted.swap(posted_);
+  }
+  if (!posted) return;
+  try {
+    posted();
+  } catch (...) {
+    // work done ahead of time is only a head start: what it would have told, the next
+    // call finds again
+  }
+}
+
 void ApartmentQueue::DoWork() {
+  const std::function<std::string()>* work = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    std::swap(work, work_);
+  }
+  if (work == nullptr) return;
   answer_.clear();
   failure_ = nullptr;
   try {
-    answer_ = (*work_)();
+    answer_ = (*work)();
   } catch (...) {
     failure_ = std::current_exception();
   }
   SetEvent(work_done_);
 }
 
+void ApartmentQueue::Post(std::function<void()> work) {
+  {
+    std::lock_guard lock(mutex_);
+    posted_ = std::move(work);
+  }
+  SetEvent(work_ready_);
+}
+
 std::string ApartmentQueue::Call(const std::function<std::string()>& work) {
-  work_ = &work;
+  {
+    std::lock_guard lock(mutex_);
+    work_ = &work;
+  }
   SetEvent(work_ready_);
   WaitForSingleObject(work_done_, INFINITE);
-  work_ = nullptr;
   if (failure_) std::rethrow_exception(failure_);
   return std::move(answer_);
 }

@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <functional>
+#include <mutex>
 #include <string>
 
 namespace winhost {
@@ -26,15 +27,23 @@ class ApartmentQueue {
   /// an exception of the work is thrown here.
   std::string Call(const std::function<std::string()>& work);
 
+  /// On another thread: runs `work` on the control's thread without waiting for it; a
+  /// Call after it waits until it is done. One at a time: a second Post before the first
+  /// has run replaces it.
+  void Post(std::function<void()> work);
+
   /// On another thread: ends Run once the current work is done.
   void Quit();
 
  private:
   void DoWork();
+  void DoPosted();
 
   HANDLE work_ready_;
   HANDLE work_done_;
+  std::mutex mutex_;  ///< guards work_ and posted_
   const std::function<std::string()>* work_ = nullptr;
+  std::function<void()> posted_;
   std::string answer_;
   std::exception_ptr failure_;
   volatile LONG quit_ = 0;

@@ -17,6 +17,7 @@
 #include "host/handle_channels.h"
 #include "host/host_options.h"
 #include "host/host_service.h"
+#include "host/read_ahead_link.h"
 #include "host/tcp_service.h"
 
 namespace winhost {
@@ -70,7 +71,7 @@ int Check(DispatchJVLink& link) {
 }
 
 // Pipes: one connection, the program's; the host ends with it.
-int ServePipes(ApartmentQueue& queue, DispatchJVLink& link) {
+int ServePipes(ApartmentQueue& queue, ReadAheadLink& link) {
   std::thread reader([&] {
     StdioChannel channel;
     ServeConnection(channel, queue, link, jvlink::HostServerOptions{});
@@ -81,7 +82,7 @@ int ServePipes(ApartmentQueue& queue, DispatchJVLink& link) {
   return 0;
 }
 
-int ServeListening(const HostOptions& options, ApartmentQueue& queue, DispatchJVLink& link) {
+int ServeListening(const HostOptions& options, ApartmentQueue& queue, ReadAheadLink& link) {
   std::string error;
   const std::string token = ReadToken(options.token_file, error);
   if (token.empty()) {
@@ -105,13 +106,14 @@ int Serve(const HostOptions& options) {
   {
     DispatchJVLink link(control);
     control->Release();
+    ReadAheadLink ahead(link);
     ApartmentQueue queue;
     if (options.check) {
       status = Check(link);
     } else if (options.listen) {
-      status = ServeListening(options, queue, link);
+      status = ServeListening(options, queue, ahead);
     } else {
-      status = ServePipes(queue, link);
+      status = ServePipes(queue, ahead);
     }
   }
   return status;

@@ -49,7 +49,7 @@ void SayBound(SOCKET s, const HostOptions& options) {
 }  // namespace
 
 bool ServeTcp(const HostOptions& options, const std::string& token, ApartmentQueue& queue,
-              jvlink::JVLink& link) {
+              ReadAheadLink& link) {
   WSADATA wsa;
   if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
     Say("Winsock cannot be started");

@@ -2,7 +2,7 @@
 
 #include "host/apartment_queue.h"
 #include "host/host_options.h"
-#include "jvlink/jv_link.h"
+#include "host/read_ahead_link.h"
 
 namespace winhost {
 
@@ -11,6 +11,6 @@ namespace winhost {
 /// standard error). The port actually bound (port 0 picks a free one) is said on
 /// standard error as "listening on ADDRESS:PORT".
 bool ServeTcp(const HostOptions& options, const std::string& token, ApartmentQueue& queue,
-              jvlink::JVLink& link);
+              ReadAheadLink& link);
 
 }  // namespace winhost
