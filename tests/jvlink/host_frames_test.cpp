@@ -48,6 +48,48 @@ TEST(HostFrames, ReadAnswerRoundTripsItsEntriesInOrder) {
   EXPECT_EQ(DecodeReadAnswer(EncodeReadAnswer(entries), 3), entries);
 }
 
+TEST(HostFrames, DecodesTheAnswersToOpenAndHelloAndThePlainOnes) {
+  const OpenAnswer open = DecodeOpenAnswer(Code(0x83) + Le32(0) + Le32(12) + Le32(3) + Le32(14) + "20240517120000");
+  EXPECT_EQ(open.result, 0);
+  EXPECT_EQ(open.readcount, 12);
+  EXPECT_EQ(open.downloadcount, 3);
+  EXPECT_EQ(open.lastfiletimestamp, "20240517120000");
+  const HelloAnswer hello = DecodeHelloAnswer(Code(0x80) + Le32(0xFFFFFFFF) + Le32(1));
+  EXPECT_EQ(hello.result, -1);
+  EXPECT_EQ(hello.version, 1);
+  EXPECT_EQ(DecodePlainAnswer(Code(0x84) + Le32(7), FrameCode::kStatus), 7);
+}
+
+// clang-format off
+struct BadAnswer {
+  const char* name;
+  std::string body;
+  FrameCode request;
+};
+const BadAnswer kBadAnswers[] = {
+  {"StatusAnsweredAsClose",   Code(0x88) + Le32(0),          FrameCode::kStatus},
+  {"RequestCodeWithoutBit",   Code(0x04) + Le32(0),          FrameCode::kStatus},
+  {"StatusWithAnExtraNumber", Code(0x84) + Le32(0) + Le32(0), FrameCode::kStatus},
+  {"CloseWithoutItsResult",   Code(0x88),                    FrameCode::kClose},
+  {"OpenWithoutItsStamp",     Code(0x83) + Le32(0) + Le32(1) + Le32(0), FrameCode::kOpen},
+  {"HelloWithoutItsVersion",  Code(0x80) + Le32(0),          FrameCode::kHello},
+};
+// clang-format on
+
+class HostFramesBadAnswer : public ::testing::TestWithParam<BadAnswer> {};
+
+TEST_P(HostFramesBadAnswer, IsAProtocolError) {
+  const BadAnswer& c = GetParam();
+  switch (c.request) {
+    case FrameCode::kOpen: EXPECT_THROW(DecodeOpenAnswer(c.body), ProtocolError); break;
+    case FrameCode::kHello: EXPECT_THROW(DecodeHelloAnswer(c.body), ProtocolError); break;
+    default: EXPECT_THROW(DecodePlainAnswer(c.body, c.request), ProtocolError); break;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, HostFramesBadAnswer, ::testing::ValuesIn(kBadAnswers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // clang-format off
 struct BadFrame {
   const char* name;
