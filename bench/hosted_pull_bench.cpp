@@ -5,8 +5,10 @@
 // once and lets its download finish, so the pulls measured find every file downloaded
 // and read at once. The host is the feed-folder test host unless the environment
 // variable QUORVANE_JVLINK_HOST_COMMAND gives another command line; "{feed}" in it
-// stands for the generated feed folder (`wine …/quorvane-jvlink-host.exe` with the
-// stand-in serving that folder, for instance).
+// stands for the generated feed folder, which QUORVANE_STANDIN_FEED names as well for a
+// stand-in control (`wine …/quorvane-jvlink-host.exe` in a prefix with the stand-in
+// registered, for instance). QUORVANE_READ_AHEAD sets how many records one read frame
+// asks for (default 512).
 
 #include <algorithm>
 #include <chrono>
@@ -117,8 +119,11 @@ int main() {
   jvlink::FeedJVLink direct(feed, clock);
   jvlink::HostedOptions options;
   options.endpoint.argv = jvlink::SplitCommandLine(HostCommand(feed));
-  options.endpoint.environment = {{"QUORVANE_NOW", kNowText}};
+  // The stand-in control under Wine serves the folder QUORVANE_STANDIN_FEED names.
+  options.endpoint.environment = {{"QUORVANE_NOW", kNowText},
+                                  {"QUORVANE_STANDIN_FEED", feed.string()}};
   options.log = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+  if (const char* ahead = std::getenv("QUORVANE_READ_AHEAD")) options.read_ahead = std::atoi(ahead);
   jvlink::HostedJVLink hosted(options);
   for (jvlink::JVLink* link : {static_cast<jvlink::JVLink*>(&direct), static_cast<jvlink::JVLink*>(&hosted)}) {
     if (link->JVInit(kSid) != 0) {
