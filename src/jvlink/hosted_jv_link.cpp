@@ -107,8 +107,11 @@ int HostedJVLink::PlainCall(const FrameWriter& request, int failure,
 
 int HostedJVLink::JVInit(const std::string& sid) {
   if (busy_) return kBusy;
+  // Noted after the call: a host started by this very call gets it once.
+  const int result =
+      PlainCall(FrameWriter(FrameCode::kInit).Bytes(sid), kOpenFailure, options_.answer_limit);
   sid_ = sid;
-  return PlainCall(FrameWriter(FrameCode::kInit).Bytes(sid), kOpenFailure, options_.answer_limit);
+  return result;
 }
 
 int HostedJVLink::JVSetUIProperties() {
