@@ -16,9 +16,10 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
       -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
       -DQUORVANE_FUZZ=ON -DQUORVANE_TESTS=OFF -DQUORVANE_UI=OFF -DQUORVANE_BENCH=OFF \
+      -DQUORVANE_WINDOWS_HOST=OFF \
       "${launcher[@]}" >/dev/null
 names=("$@")
-if [ ${#names[@]} -eq 0 ]; then names=(fixed_records settings_file feed_record odds_text verify_csv); fi
+if [ ${#names[@]} -eq 0 ]; then names=(fixed_records settings_file feed_record odds_text verify_csv host_frames); fi
 cmake --build build-fuzz -j "$(nproc)" --target "${names[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1

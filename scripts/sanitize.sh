@@ -11,7 +11,7 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
       -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-      -DQUORVANE_BENCH=OFF "${launcher[@]}" >/dev/null
+      -DQUORVANE_BENCH=OFF -DQUORVANE_WINDOWS_HOST=OFF "${launcher[@]}" >/dev/null
 cmake --build build-asan -j "$(nproc)"
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0:strict_string_checks=1

@@ -4,6 +4,7 @@
 
 #include "codes/record_field.h"
 #include "store/day_prefix.h"
+#include "store/comb_slots.h"
 #include "store/record_lengths.h"
 #include "store/record_lines.h"
 
@@ -88,6 +89,11 @@ RecordFate FileRealtimeRecord(std::string_view record, RealtimeLoop loop, store:
   if (rule == nullptr) return RecordFate::kSkipped;
   if (!WellFormed(record, *rule)) return RecordFate::kBad;
   if (!MeetsConditions(record, *rule)) return RecordFate::kSkipped;
+  // Combination odds are read by slot: entries standing elsewhere would be misread.
+  if (const auto mismatch = store::FindCombinationSlotMismatch(record)) {
+    store.AppendErrorLog(store::CombinationFaultLogText(record, *mismatch));
+    return RecordFate::kBad;
+  }
   // A name the store refuses (date, race or horse not digits) is dropped and logged there.
   const bool named = store::DayPrefixOfRecord(record).has_value();
   const bool filed = File(record, *rule, store, files);

@@ -33,6 +33,12 @@ constexpr EntryLayout kTrio     {Bet::kTrio,     41, 3, 2, 6, false, 3};
 constexpr EntryLayout kTrifecta {Bet::kTrifecta, 41, 3, 2, 7, false, 4};
 // clang-format on
 
+// Only odds announced while the sale runs carry their moment; the final odds (最終,
+// 確定 and 確定 of Monday) carry zeros, as the service writes them.
+bool CarriesAnnouncementTime(char data_kind) {
+  return data_kind != '3' && data_kind != '4' && data_kind != '5';
+}
+
 int EntryLength(const EntryLayout& l) {
   return l.numbers * l.number_width + l.odds_width * (l.range ? 2 : 1) + l.popularity_width;
 }
@@ -112,7 +118,7 @@ void AppendOddsRecord(std::string& out, int kind, const RacePlan& race, const Od
   rec.Header(id, data_kind, at.ymd, race.key);
   char mdhm[8];
   at.Mdhm8(mdhm);
-  rec.Text(28, std::string_view(mdhm, 8));
+  rec.Text(28, CarriesAnnouncementTime(data_kind) ? std::string_view(mdhm, 8) : "00000000");
   rec.Number(36, 2, race.Registered());
   rec.Number(38, 2, race.Starters());
   if (kind == 1) {

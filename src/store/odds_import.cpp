@@ -10,6 +10,7 @@
 #include "codes/layouts/odds_layout.h"
 #include "codes/layouts/ra_layout.h"
 #include "codes/record_field.h"
+#include "store/comb_slots.h"
 #include "store/line_files.h"
 #include "store/odds_text.h"
 #include "store/registered_runners.h"
@@ -107,6 +108,13 @@ template <typename Record>
 void CheckCombinations(const Record& record, const CombOddsLayout& layout, const DayOddsFiles& odds,
                        OddsKind kind, int& checked) {
   const codes::odds_layout::OddsRun& run = layout.run;
+  // Entries out of their slots would be read as other combinations: none is read.
+  if (const auto mismatch = FindCombinationSlotMismatch(record.Text())) {
+    checked = 0;
+    throw codes::InputError(PathText(odds.File(kind)) + ": " + layout.entry_name + " " +
+                            std::to_string(mismatch->entry) + ": combination " + mismatch->found +
+                            " where " + mismatch->expected + " belongs");
+  }
   for (int i = NextOtherOddsText(record.Text(), run, 1); i <= run.count;
        i = NextOtherOddsText(record.Text(), run, i + 1)) {
     try {

@@ -191,5 +191,23 @@ TEST(PullSummaryTest, CountsFiledAndDropped) {
             "取込件数:2件、破棄件数:2件（うち不正なレコード:1件）");
 }
 
+// Final trio odds whose first entry holds 1-2-4 where 1-2-3 belongs: the pull drops the
+// record as bad and says why in the error log, instead of filing odds that would be read
+// as other combinations'.
+TEST_F(DispatchTest, ACombinationOddsRecordOutOfItsSlotsIsBadAndLogged) {
+  std::string o5 = WithKey("O5", store::kO5Length, '4');
+  Put(o5, 41, "010204");
+  store.StartErrorLog();
+  EXPECT_EQ(Dispatch(o5, {20240511, true}).fate, RecordFate::kBad);
+  EXPECT_TRUE(DataFolderEmpty());
+  const std::string log = codes::SjisToUtf8(testsupport::ReadFileBytes(store.ErrorLogPath()));
+  EXPECT_NE(log.find("組番が並びと合わないオッズレコードを破棄しました（３連複の1番目が010203でなく010204）：O5 " +
+                     std::string(kKey)),
+            std::string::npos)
+      << log;
+  Put(o5, 41, "010203");
+  EXPECT_EQ(Dispatch(o5, {20240511, true}).fate, RecordFate::kFiled);
+}
+
 }  // namespace
 }  // namespace jvlink

@@ -329,6 +329,28 @@ TEST_F(WeekendFeed, PopularityFollowsTheOdds) {
   }
 }
 
+// Intermediate odds (data kinds 1 and 2) carry the moment of their announcement; final
+// odds (3 at the close, 4 confirmed) carry zeros there, as the service delivers them.
+TEST_F(WeekendFeed, OnlyIntermediateOddsCarryAnAnnouncementTime) {
+  std::map<char, int> timed, zeros;
+  for (const std::string folder : {"stored", "realtime", "timeseries"}) {
+    for (const fs::path& p : FilesUnder(Root() / folder)) {
+      const std::string bytes = Read(p);
+      for (std::string_view r : Records(bytes, p.string())) {
+        if (r[0] != 'O' || r[1] < '1' || r[1] > '6') continue;
+        ++(Field(r, 28, 8) == "00000000" ? zeros : timed)[r[2]];
+      }
+    }
+  }
+  EXPECT_GT(timed['1'], 0);
+  EXPECT_EQ(zeros['1'], 0);
+  EXPECT_EQ(zeros['2'], 0);
+  EXPECT_GT(zeros['3'], 0);
+  EXPECT_EQ(timed['3'], 0);
+  EXPECT_GT(zeros['4'], 0);
+  EXPECT_EQ(timed['4'], 0);
+}
+
 TEST_F(WeekendFeed, RealTimeFilesNameTheirRaceAndTime) {
   for (const fs::path& p : FilesUnder(Root() / "realtime" / "0B30")) {
     const std::string key = p.parent_path().filename().string();
@@ -337,7 +359,9 @@ TEST_F(WeekendFeed, RealTimeFilesNameTheirRaceAndTime) {
     ASSERT_EQ(recs.size(), 6u);
     for (std::string_view r : recs) {
       EXPECT_EQ(Field(r, 12, 16), key);
-      EXPECT_EQ(Field(r, 28, 8), p.stem().string());
+      // The last file of a race holds its final odds, which carry no announcement time.
+      const bool final_odds = Field(r, 3, 1) == "3";
+      EXPECT_EQ(Field(r, 28, 8), final_odds ? "00000000" : p.stem().string()) << p;
     }
   }
   int results = 0, changes = 0;

@@ -328,6 +328,34 @@ TEST_F(OddsImportTest, ABadOddsTextEndsTheImportAtThatEntryNamingTheFile) {
   EXPECT_EQ(Comb(0, SRT, 1), (store::CombOdds{}));  // a kind after it is never checked
 }
 
+// A race of six runners whose quinellas were packed into the first slots: 1-2 … 1-6
+// fill slots 1-5, then 2-3 stands in slot 6, where 1-7 belongs.
+TEST_F(OddsImportTest, ARecordWithCombinationsOutOfTheirSlotsIsNeverRead) {
+  day_->RaRec[0].Assign(RaOf(KeyOf("05", 1), 6));
+  std::string o2 = CombRecordOf(kO2, KeyOf("05", 1));
+  int slot = 1;
+  for (int a = 1; a <= 6; ++a) {
+    for (int b = a + 1; b <= 6; ++b, ++slot) {
+      char number[8];
+      std::snprintf(number, sizeof number, "%02d%02d", a, b);
+      Put(o2, 41 + 13 * (slot - 1), number);
+      PutEntry(o2, kO2, slot, "000056", slot);
+    }
+  }
+  WriteOdds(".jvO2a", o2);
+  try {
+    Import(0);
+    FAIL();
+  } catch (const codes::InputError& e) {
+    const std::string what = e.what();
+    EXPECT_NE(what.find(".jvO2a"), std::string::npos) << what;
+    EXPECT_NE(what.find("quinella entry 6: combination 0203 where 0107 belongs"), std::string::npos) << what;
+  }
+  EXPECT_EQ(Comb(0, UR, 1), (store::CombOdds{}));  // not even the slots before the shift
+  EXPECT_EQ(Comb(0, UR, 6), (store::CombOdds{}));
+  EXPECT_EQ(Work(0).AsaURFavOdds, 0);
+}
+
 // Where the bad text lies in the word the check reads at once: the first byte, the last
 // byte of the field, a byte that only looks like a digit or a blank to a careless test.
 struct BadTrifectaCase {

@@ -25,11 +25,15 @@ const Command kCommands[] = {
 
   {"pull", RunPull, true,
    "the data pull: files the feed's race days into DIR/Data",
-   "pull [--from \"yyyy/mm/dd hh:nn:ss\"] [--final-odds] [--feed FEED]",
+   "pull [--from \"yyyy/mm/dd hh:nn:ss\"] [--final-odds] [--feed FEED] [--jvlink SOURCE]",
    "The data pull (\"ＪＶデータ取込\"): the stored data of the feed newer than the start\n"
    "moment is downloaded and filed into DIR/Data (race details, runners, payouts, and\n"
    "with --final-odds the odds of every bet type). Makes DIR when it is missing.",
    "  --feed FEED     the feed folder (default DIR/feed; `feed` writes one)\n"
+   "  --jvlink SOURCE where JV-Link comes from for this run: feed (the feed folder),\n"
+   "                  host (the host program, HostCommand=) or tcp (a host over TCP,\n"
+   "                  Address= and TokenFile=); default: [JVLink] Source= in\n"
+   "                  Quorvane.ini, else feed (docs/jvlink.md)\n"
    "  --from MOMENT   start moment \"yyyy/mm/dd hh:nn:ss\" (default: the last pull,\n"
    "                  JvDataGet/LastTime in Quorvane.ini, else a week back)\n"
    "  --final-odds    also file the odds of every bet type (the morning odds the\n"
@@ -118,7 +122,7 @@ const Command kCommands[] = {
 
   {"live", RunLive, false,
    "the race day's timers without a window: odds, results, change notices",
-   "live [--at HH:MM:SS] [--speed N] [--until HH:MM] [--feed FEED]",
+   "live [--at HH:MM:SS] [--speed N] [--until HH:MM] [--feed FEED] [--jvlink SOURCE]",
    "Loads the current day (today, or tomorrow from 18:00) and runs the main window's\n"
    "timers on a clock that starts at --at and goes N times faster than real time:\n"
    "the morning odds of every race at Time/First (09:15), the results every\n"
@@ -130,7 +134,8 @@ const Command kCommands[] = {
    "  --at HH:MM:SS   where the clock starts (default now)\n"
    "  --speed N       how many times faster than real time, 1 to 100000 (default 1)\n"
    "  --until HH:MM   when the day ends (default 18:00)\n"
-   "  --feed FEED     the feed folder (default DIR/feed)",
+   "  --feed FEED     the feed folder (default DIR/feed)\n"
+   "  --jvlink SOURCE feed, host or tcp (default: [JVLink] Source= in Quorvane.ini)",
    "quorvane-cli --home ~/quorvane live --at 08:25:00 --speed 600",
    "One line a status text or fetch outcome on standard error, led by the clock's time."},
 

@@ -15,7 +15,7 @@
 #include "app/timer_runner.h"
 #include "codes/cp932.h"
 #include "commands.h"
-#include "jvlink/feed_jv_link.h"
+#include "jvlink_argument.h"
 #include "jvlink/result_message.h"
 #include "jvlink/shared_stream.h"
 #include "live_prompts.h"
@@ -90,7 +90,7 @@ struct LiveOptions {
 };
 
 LiveOptions ReadOptions(const CliArgs& args) {
-  args.Expect({"--at", "--speed", "--until", "--feed"}, {});
+  args.Expect({"--at", "--speed", "--until", "--feed", "--jvlink"}, {});
   LiveOptions o;
   o.feed = args.Get("--feed").value_or(args.home() + "/feed");
   const platform::LocalTime now = platform::SystemClock().Now();
@@ -114,24 +114,31 @@ long long SecondsBetween(const platform::LocalTime& from, const platform::LocalT
 
 // The main window's parts, made in this order over the paced clock.
 struct LiveWindow {
-  LiveWindow(const LiveOptions& options, const std::string& home)
+  LiveWindow(const LiveOptions& options, const CliArgs& args)
       : clock(options.start),
         prompts(clock, std::cerr),
-        control(options.feed, clock),
-        link(control),
-        session(prompts, clock, &link, launcher, companions, home),
+        control(ChooseJVLink(args, options.feed, clock)),
+        link(Control()),
+        session(prompts, clock, &link, launcher, companions, args.home()),
         fetches(session, link),
         schedules(session, fetches) {}
 
   platform::FixedClock clock;
   LivePrompts prompts;
-  jvlink::FeedJVLink control;
+  app::ChosenJVLink control;
   jvlink::SharedStream link;
   platform::ProcessLauncher launcher;
   platform::NoCompanionLocator companions;
   app::Session session;
   app::LiveFetches fetches;
   app::RaceDaySchedules schedules;
+
+ private:
+  // Made only once the choice is known to give a JV-Link.
+  jvlink::JVLink& Control() {
+    if (!control.link) throw std::logic_error("live without a JV-Link");
+    return *control.link;
+  }
 };
 
 // Fires the timers at their moments up to --until, paced to --speed times real time;
@@ -163,13 +170,13 @@ bool RunTimers(LiveWindow& w, const LiveOptions& options) {
 // of real time, the clock waits for it instead of skipping a timer's moment.
 int RunLive(const CliArgs& args) {
   const LiveOptions options = ReadOptions(args);
-  if (!jvlink::FeedJVLink::IsInstalled(options.feed)) {
-    std::cerr << codes::SjisToUtf8(codes::Sj(
-                     "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
-              << " (" << options.feed.string() << ")\n";
-    return 1;
+  {
+    platform::FixedClock probe_clock(options.start);
+    app::ChosenJVLink probe = ChooseJVLink(args, options.feed, probe_clock);
+    if (!probe.link) return ReportMissingJVLink(probe, options.feed);
   }
-  LiveWindow w(options, args.home());
+  LiveWindow w(options, args);
+  LogHostFailures(w.control, w.session);
   w.session.Start();
   if (int r = w.link.JVInit(kSid); r != 0) {
     w.prompts.Inform(codes::Sj("JVInitエラー：") + jvlink::ResultMessage("JVInit", r));

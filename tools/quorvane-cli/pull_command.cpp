@@ -7,7 +7,7 @@
 #include "cli_session.h"
 #include "codes/cp932.h"
 #include "commands.h"
-#include "jvlink/feed_jv_link.h"
+#include "jvlink_argument.h"
 #include "jvlink/result_message.h"
 #include "jvlink/stored_pull.h"
 #include "platform/clock.h"
@@ -73,23 +73,15 @@ int ExitStatus(jvlink::StoredPull::Outcome outcome) {
 // The "JVデータ取得" button: the data-pull dialog opened, "データ取込" pressed, the poll
 // timer run until the pull ends, then the dialog closed (the date list is rebuilt).
 int RunPull(const CliArgs& args) {
-  args.Expect({"--from", "--feed"}, {"--final-odds"});
+  args.Expect({"--from", "--feed", "--jvlink"}, {"--final-odds"});
   const std::filesystem::path feed = args.Get("--feed").value_or(args.home() + "/feed");
   std::optional<platform::LocalTime> from;
   if (auto text = args.Get("--from")) from = StartMomentArgument(*text);
 
-  if (!jvlink::FeedJVLink::IsInstalled(feed)) {
-    std::cerr << codes::SjisToUtf8(codes::Sj(
-                     "JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"))
-              << " (" << feed.string() << ")\n"
-              << "No feed folder at " << feed.string()
-              << ". Give the feed with --feed FEED, or write a sample one there: "
-                 "quorvane-cli feed --out "
-              << feed.string() << " --from 20240401 --days 60\n";
-    return 1;
-  }
   platform::SystemClock link_clock;
-  jvlink::FeedJVLink link(feed, link_clock);
+  app::ChosenJVLink chosen = ChooseJVLink(args, feed, link_clock);
+  if (!chosen.link) return ReportMissingJVLink(chosen, feed);
+  jvlink::JVLink& link = *chosen.link;
   CliSession cli(args, false, &link);
   app::Session& session = cli.session();
   // Only commands that read go on without an error log; a pull writes the store.
@@ -97,6 +89,7 @@ int RunPull(const CliArgs& args) {
     std::cerr << "quorvane-cli pull: ErrorLog.txt cannot be written; nothing is pulled\n";
     return 1;
   }
+  LogHostFailures(chosen, session);
   if (int r = link.JVInit(kSid); r != 0) {
     cli.prompts().Inform(codes::Sj("JVInitエラー：") + jvlink::ResultMessage("JVInit", r));
   }

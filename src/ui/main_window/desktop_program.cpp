@@ -1,5 +1,8 @@
 #include "desktop_program.h"
 
+#include <QCoreApplication>
+#include <cstdlib>
+
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "codes/message_text.h"
@@ -11,6 +14,30 @@
 namespace ui {
 
 std::filesystem::path FeedFolderOf(const std::filesystem::path& home) { return home / "feed"; }
+
+namespace {
+
+// [JVLink] of the program folder's settings file names the JV-Link.
+app::ChosenJVLink ChooseJVLink(const std::filesystem::path& home, const platform::Clock& clock) {
+  app::JVLinkContext context;
+  context.feed_folder = FeedFolderOf(home);
+  context.executable_folder = QCoreApplication::applicationDirPath().toStdString();
+  context.clock = &clock;
+  if (const char* prefix = std::getenv("WINEPREFIX")) context.wineprefix_environment = prefix;
+  return app::MakeJVLink(app::ReadJVLinkChoice(app::IniFile(home / "Quorvane.ini")), context);
+}
+
+// A host's failures go to the error log; while it answers, the window keeps drawing and
+// its buttons work (the JV-Link holds back calls made from inside a wait).
+void WatchHost(app::ChosenJVLink& chosen, app::Session& session) {
+  if (!chosen.hosted) return;
+  chosen.hosted->SetLog([&session](const std::string& line) {
+    session.Store().TryAppendErrorLog(app::HostLogLine(line));
+  });
+  chosen.hosted->SetWaitHook([] { QCoreApplication::processEvents(); });
+}
+
+}  // namespace
 
 std::optional<StartOptions> ParseStartOptions(const QStringList& arguments,
                                               const std::filesystem::path& executable_folder,
@@ -48,17 +75,23 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments,
 std::unique_ptr<DesktopProgram> DesktopProgram::Start(const std::filesystem::path& home,
                                                       QtPrompts& prompts,
                                                       TMainForm::DialogCommands commands) {
-  if (!jvlink::FeedJVLink::IsInstalled(FeedFolderOf(home))) {
+  std::unique_ptr<DesktopProgram> program(new DesktopProgram);
+  program->chosen_ = ChooseJVLink(home, program->clock_);
+  if (!program->chosen_.link) {
     prompts.Beep();
-    prompts.Inform(Sj("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
+    if (program->chosen_.feed_missing) {
+      prompts.Inform(Sj("JRA-VANのホームページより【JV-Link】を入手し、インストールしてください。"));
+    } else {
+      prompts.Inform(Sj("JV-Linkの設定（Quorvane.iniの[JVLink]）が正しくありません：") +
+                     app::SjisOrQuestionMarks(program->chosen_.problem));
+    }
     return nullptr;
   }
-  std::unique_ptr<DesktopProgram> program(new DesktopProgram);
-  program->link_ = std::make_unique<jvlink::FeedJVLink>(FeedFolderOf(home), program->clock_);
-  program->stream_ = std::make_unique<jvlink::SharedStream>(*program->link_);
+  program->stream_ = std::make_unique<jvlink::SharedStream>(*program->chosen_.link);
   program->session_ =
       std::make_unique<app::Session>(prompts, program->clock_, program->stream_.get(),
                                      program->launcher_, program->companions_, home);
+  WatchHost(program->chosen_, *program->session_);
   program->fetches_ = std::make_unique<app::LiveFetches>(*program->session_, *program->stream_);
   program->schedules_ =
       std::make_unique<app::RaceDaySchedules>(*program->session_, *program->fetches_);
@@ -109,7 +142,7 @@ DesktopProgram::~DesktopProgram() {
   fetches_.reset();
   session_.reset();
   stream_.reset();
-  link_.reset();
+  chosen_ = {};
 }
 
 }  // namespace ui

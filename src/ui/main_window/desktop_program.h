@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/jvlink_choice.h"
 #include "app/live_fetches.h"
 #include "app/race_day_schedules.h"
 #include "app/session.h"
@@ -31,13 +32,14 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments,
                                               const std::filesystem::path& executable_folder,
                                               QString& error);
 
-/// The running program: the platform's ports, JV-Link over the feed folder of the
-/// program folder, the Session and the main window, made in this order and ended in the
-/// reverse one.
+/// The running program: the platform's ports, the JV-Link that [JVLink] of the settings
+/// file chooses (the feed folder of the program folder by default, or a host program),
+/// the Session and the main window, made in this order and ended in the reverse one.
 class DesktopProgram {
  public:
-  /// Starts the program in `home`: JV-Link must be present (the feed folder "feed" of the
-  /// program folder); without it the beep and the message, and null. The main window is
+  /// Starts the program in `home`: JV-Link must be present (with the feed chosen, the feed
+  /// folder "feed" of the program folder); without it the beep and the message, and null.
+  /// A host's JV-Link is started on first use; while it answers, window messages run. The main window is
   /// made and prepared but not shown. A start that fails (a folder that cannot be made)
   /// shows its message and gives null too.
   static std::unique_ptr<DesktopProgram> Start(const std::filesystem::path& home,
@@ -47,7 +49,9 @@ class DesktopProgram {
 
   TMainForm& Window() { return *window_; }
   app::Session& Session() { return *session_; }
-  jvlink::FeedJVLink& JVLink() { return *link_; }
+  jvlink::JVLink& JVLink() { return *chosen_.link; }
+  /// The feed folder's JV-Link when it is the one chosen, else null.
+  jvlink::FeedJVLink* FeedLink() { return dynamic_cast<jvlink::FeedJVLink*>(chosen_.link.get()); }
 
  private:
   DesktopProgram() = default;
@@ -58,7 +62,7 @@ class DesktopProgram {
   platform::SystemClock clock_;
   platform::ProcessLauncher launcher_;
   platform::NoCompanionLocator companions_;
-  std::unique_ptr<jvlink::FeedJVLink> link_;
+  app::ChosenJVLink chosen_;
   std::unique_ptr<jvlink::SharedStream> stream_;  ///< the pull and the fetches share it
   std::unique_ptr<app::Session> session_;
   std::unique_ptr<app::LiveFetches> fetches_;

@@ -8,9 +8,12 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 
 #include "desktop_program.h"
 #include "dialog_commands.h"
@@ -60,6 +63,9 @@ class StartUpTest : public QObject {
   void commandLineOptions();
   void theSettingsDialogOKedStoresAStakeOf50As100();
   void aPullThroughTheDialogFillsTheDateList();
+  void withAHostChosenThePullGoesThroughItWithoutAFeedFolder();
+  void aHostThatDoesNotAnswerEndsThePullInTimeWhileTheWindowRuns();
+  void aBrokenTcpChoiceIsNamedAndTheProgramEnds();
 };
 
 void StartUpTest::withoutAFeedFolderTheMessageShowsAndTheProgramEnds() {
@@ -111,7 +117,7 @@ void StartUpTest::aFailedJVInitIsShownOnceWhenTheWindowFirstShows() {
   uitest::TempFolder home;
   fs::create_directories(home.path() / "feed");
   auto program = Start(home.path());
-  program->JVLink().FailAlways("JVInit", -101);
+  program->FeedLink()->FailAlways("JVInit", -101);
   QVERIFY(script_.informs.empty());  // not before it shows
   program->Window().show();
   QCOMPARE(script_.informs.size(), size_t{1});
@@ -210,6 +216,85 @@ void StartUpTest::aPullThroughTheDialogFillsTheDateList() {
   QCOMPARE(dates->itemText(0), QStringLiteral("2024年05月05日"));
   QVERIFY(program->Window().ChooseDate(program->Session().DateCombo.Items[0]));
   QVERIFY(program->Session().DatList.Items.size() > 0);
+}
+
+// [JVLink] Source=host in the program folder: no feed/ is needed, and the pull dialog
+// pulls through the host (the feed-folder test host over a feed kept elsewhere).
+void StartUpTest::withAHostChosenThePullGoesThroughItWithoutAFeedFolder() {
+  uitest::TempFolder home;
+  uitest::TempFolder elsewhere;
+  samplefeed::WriteFeed({elsewhere.path() / "feed", 20240504, 2, 1, false});
+  std::ofstream(home.path() / "Quorvane.ini", std::ios::binary)
+      << "[JVLink]\r\nSource=host\r\nHostCommand=" << QUORVANE_TESTHOST << " --feed \""
+      << (elsewhere.path() / "feed").string() << "\"\r\n";
+  auto program = Start(home.path());
+  QVERIFY(program);
+  QVERIFY(program->FeedLink() == nullptr);
+  program->Window().show();
+  QVERIFY(script_.informs.empty());  // JVInit went through the host
+  auto* dates = program->Window().findChild<QComboBox*>(QStringLiteral("DateCombo"));
+  WithModalDialog(Action(program->Window(), "JVDataButton"), [](QDialog& dialog) {
+    auto& form = dynamic_cast<ui::TGetDataForm&>(dialog);
+    form.findChild<QDateEdit*>(QStringLiteral("StartDate"))->setDate(QDate(2024, 5, 1));
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("StartButton")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(form.pull().phase() == jvlink::StoredPull::Phase::kIdle &&
+                                 form.pull().outcome() != jvlink::StoredPull::Outcome::kNone,
+                             60000);
+    QCOMPARE(form.pull().outcome(), jvlink::StoredPull::Outcome::kCompleted);
+    form.reject();
+  });
+  QCOMPARE(dates->count(), 2);
+  QCOMPARE(dates->itemText(0), QStringLiteral("2024年05月05日"));
+}
+
+// A host that takes JVOpen and never answers: the time limit (Timeout=1) ends the open
+// with JV-Link's internal error, the error log names the host, and the window's timers
+// ran all the while.
+void StartUpTest::aHostThatDoesNotAnswerEndsThePullInTimeWhileTheWindowRuns() {
+  uitest::TempFolder home;
+  uitest::TempFolder elsewhere;
+  samplefeed::WriteFeed({elsewhere.path() / "feed", 20240504, 2, 1, false});
+  std::ofstream(home.path() / "Quorvane.ini", std::ios::binary)
+      << "[JVLink]\r\nSource=host\r\nTimeout=1\r\nHostCommand=" << QUORVANE_TESTHOST
+      << " --hang-on JVOpen --feed \"" << (elsewhere.path() / "feed").string() << "\"\r\n";
+  auto program = Start(home.path());
+  QVERIFY(program);
+  program->Window().show();
+  int ticks = 0;
+  QTimer ticker;
+  connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+  ticker.start(50);
+  QElapsedTimer clock;
+  WithModalDialog(Action(program->Window(), "JVDataButton"), [&clock](QDialog& dialog) {
+    auto& form = dynamic_cast<ui::TGetDataForm&>(dialog);
+    clock.start();
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("StartButton")), Qt::LeftButton);
+    QCOMPARE(form.pull().outcome(), jvlink::StoredPull::Outcome::kFailed);
+    form.reject();
+  });
+  QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+  QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+  const auto failed = std::find_if(script_.informs.begin(), script_.informs.end(), [](const QString& text) {
+    return text.startsWith(QStringLiteral("JVOpenエラー:JV- Link 内部エラーが発生しました。(-401)"));
+  });
+  QVERIFY(failed != script_.informs.end());
+  std::ifstream log(home.path() / "ErrorLog.txt", std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  QVERIFY2(uitest::Text(text).contains(QStringLiteral("JV-Linkホストの障害：JV-Link host ")) &&
+               uitest::Text(text).contains(QStringLiteral("no answer in time")),
+           qPrintable(uitest::Text(text)));
+}
+
+void StartUpTest::aBrokenTcpChoiceIsNamedAndTheProgramEnds() {
+  uitest::TempFolder home;
+  fs::create_directories(home.path() / "feed");
+  std::ofstream(home.path() / "Quorvane.ini", std::ios::binary) << "[JVLink]\r\nSource=tcp\r\n";
+  QVERIFY(!Start(home.path()));
+  QCOMPARE(script_.beeps, 1);
+  QCOMPARE(script_.informs,
+           std::vector<QString>{QStringLiteral(
+               "JV-Linkの設定（Quorvane.iniの[JVLink]）が正しくありません：[JVLink] Source=tcp needs "
+               "Address=host:port")});
 }
 
 QTEST_MAIN(StartUpTest)
