@@ -49,28 +49,28 @@ LiveDayControls::LiveDayControls(TMainForm& window, app::LiveFetches& fetches,
   ShowLabels();
 }
 
+QAction* LiveDayControls::BusyCommand(const QString& text, const QString& name,
+                                      std::function<void()> work) {
+  QAction* action = new QAction(text, this);
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, [this, work = std::move(work)] {
+    {
+      BusyCursor busy;
+      work();
+    }
+    AfterCommand();
+  });
+  return action;
+}
+
 void LiveDayControls::AddCommands() {
   auto* bar = window_.findChild<QToolBar*>(QStringLiteral("ToolBar1"));
   clock_label_ = PanelLabel("ClockLabel", bar);
   countdown_label_ = PanelLabel("CountdownLabel", bar);
-  QAction* odds = new QAction(QStringLiteral("速報ｵｯｽﾞ"), this);
-  odds->setObjectName(QStringLiteral("OddsButton"));
-  connect(odds, &QAction::triggered, this, [this] {
-    {
-      BusyCursor busy;
-      fetches_.RaceOddsButton();
-    }
-    AfterCommand();
-  });
-  QAction* results = new QAction(QStringLiteral("結果情報"), this);
-  results->setObjectName(QStringLiteral("ResultButton"));
-  connect(results, &QAction::triggered, this, [this] {
-    {
-      BusyCursor busy;
-      fetches_.ResultsButton();
-    }
-    AfterCommand();
-  });
+  QAction* odds = BusyCommand(QStringLiteral("速報ｵｯｽﾞ"), QStringLiteral("OddsButton"),
+                              [this] { fetches_.RaceOddsButton(); });
+  QAction* results = BusyCommand(QStringLiteral("結果情報"), QStringLiteral("ResultButton"),
+                                 [this] { fetches_.ResultsButton(); });
   if (bar) {
     bar->addSeparator();
     for (QAction* action : {odds, results}) bar->addAction(action);
@@ -83,24 +83,12 @@ void LiveDayControls::AddCommands() {
                     ? nullptr
                     : window_.menuBar()->actions().first()->menu();
   if (!file) return;
-  QAction* batch = new QAction(QStringLiteral("1日分の全オッズを一括取得(&O)"), this);
-  batch->setObjectName(QStringLiteral("OneDayOddsItem"));
-  connect(batch, &QAction::triggered, this, [this] {
-    {
-      BusyCursor busy;
-      fetches_.OneDayOddsMenu();
-    }
-    AfterCommand();
-  });
-  QAction* series = new QAction(QStringLiteral("時系列ｵｯｽﾞよりｵｯｽﾞを取得"), this);
-  series->setObjectName(QStringLiteral("TimeSeriesItem"));
-  connect(series, &QAction::triggered, this, [this] {
-    {
-      BusyCursor busy;
-      app::ImportTimeSeriesOdds(window_.Session());
-    }
-    AfterCommand();
-  });
+  QAction* batch =
+      BusyCommand(QStringLiteral("1日分の全オッズを一括取得(&O)"), QStringLiteral("OneDayOddsItem"),
+                  [this] { fetches_.OneDayOddsMenu(); });
+  QAction* series =
+      BusyCommand(QStringLiteral("時系列ｵｯｽﾞよりｵｯｽﾞを取得"), QStringLiteral("TimeSeriesItem"),
+                  [this] { app::ImportTimeSeriesOdds(window_.Session()); });
   QAction* first = file->actions().isEmpty() ? nullptr : file->actions().last();
   file->insertAction(first, batch);
   file->insertAction(first, series);

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <functional>
 
 #include "app/live_fetches.h"
 #include "app/race_day_schedules.h"
@@ -24,6 +25,8 @@ class LiveDayControls : public QObject {
 
  private:
   void AddCommands();
+  // A command that runs under the busy cursor, then refreshes the window and the timers.
+  QAction* BusyCommand(const QString& text, const QString& name, std::function<void()> work);
   void Tick(app::TimerId id);
   /// Restarts the window timers whose state the schedules changed (a day load).
   void SyncTimers();
