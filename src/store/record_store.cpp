@@ -84,7 +84,10 @@ RecordStore::RecordStore(const std::filesystem::path& program_folder, const plat
       data_folder_(ResolveFolder(program_folder_, "Data")),
       change_folder_(ResolveFolder(program_folder_, "CHG")),
       kaime_folder_(ResolveFolder(program_folder_, "Kaime")),
-      clock_(clock) {}
+      clock_(clock),
+      lock_(program_folder_ / "Quorvane.lock") {
+  disk_.SetWriteLock(&lock_);
+}
 
 std::string RecordStore::ProgramFolderText() const {
   return codes::Utf8ToSjis(program_folder_.string());
@@ -180,6 +183,7 @@ bool RecordStore::StoreChangeRecord(LineFiles& files, std::string_view record, b
 
 void RecordStore::AppendErrorLog(std::string_view message) {
   const std::filesystem::path log = ErrorLogPath();
+  FolderLockHold hold(&lock_);
   std::vector<std::string> lines = disk_.Load(log).value_or(std::vector<std::string>{});
   lines.push_back(ErrorLogLine(clock_.Now(), message));
   disk_.Save(log, lines);
@@ -187,6 +191,7 @@ void RecordStore::AppendErrorLog(std::string_view message) {
 
 void RecordStore::StartErrorLog() {
   const std::filesystem::path log = ErrorLogPath();
+  FolderLockHold hold(&lock_);
   std::vector<std::string> lines = disk_.Load(log).value_or(std::vector<std::string>{});
   StartErrorLogLines(lines, clock_.Now(), ProgramFolderText());
   disk_.Save(log, lines);

@@ -1,15 +1,19 @@
 #include "app/session.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "../store/race_day_files.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "store/comb_odds.h"
+#include "store/folder_lock.h"
 #include "support/record_builder.h"
 #include "support/recording_prompts.h"
 #include "support/temp_dir.h"
@@ -310,5 +314,32 @@ TEST_P(BadSessionDayTest, KeepsTheDayBeforeShownAndChangesNoFile) {
 
 INSTANTIATE_TEST_SUITE_P(BadInput, BadSessionDayTest, ::testing::ValuesIn(kBadSessionDays),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Another program holds the program folder while this one writes its error log: the
+// write waits, the status line names the holder, and the line is written once it is free.
+TEST_F(SessionTest, AWriteWaitsForAnotherProgramAndTheStatusLineSaysForWhom) {
+  Start();
+  store::FolderLock other(session_.Store().WriteLock().File());
+  other.SetHolderName("quorvane-cli pull");
+  other.Acquire();
+  std::thread release([&other] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    other.Release();
+  });
+  session_.Store().AppendErrorLog("after the other");
+  release.join();
+  ASSERT_FALSE(prompts_.statuses.empty());
+  EXPECT_EQ(prompts_.statuses.size(), 1u);  // said once, not at every poll
+  EXPECT_EQ(prompts_.statuses.front().first, app::Session::kStatusLine);
+  EXPECT_EQ(codes::SjisToUtf8(prompts_.statuses.front().second),
+            "ほかのプログラム（quorvane-cli pull (pid " + std::to_string(::getpid()) +
+                ")）がデータを書き込み中です。終わるまで待ちます…");
+  EXPECT_NE(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt").find("after the other"),
+            std::string::npos);
+}
 
 }  // namespace
