@@ -129,7 +129,8 @@ const Command kCommands[] = {
    "at once (status 130). The day's date comes from the clock (QUORVANE_NOW sets it).",
    "  --at HH:MM:SS   where the clock starts (default now)\n"
    "  --speed N       how many times faster than real time, 1 to 100000 (default 1)\n"
-   "  --until HH:MM   when the day ends (default 18:00)\n"
+   "  --until HH:MM   when the day ends (default 18:00); earlier than --at: that time\n"
+   "                  of the next day, through midnight\n"
    "  --feed FEED     the feed folder (default DIR/feed)",
    "quorvane-cli --home ~/quorvane live --at 08:25:00 --speed 600",
    "One line a status text or fetch outcome on standard error, led by the clock's time."},
