@@ -90,7 +90,7 @@ Session::Session(platform::UserPrompts& prompts, platform::Clock& clock, jvlink:
       day_(std::make_unique<store::RaceDay>()) {
   Hooks.ShowRace = [this] { ShowRace(*this); };
   // A write that waits for another program says for whom, and the window stays alive.
-  store_.WriteLock().SetWaitReport([this](const std::string& holder, bool changed) {
+  store_.SetLockWaitReport([this](const std::string& holder, bool changed) {
     if (changed) prompts_.SetStatus(kStatusLine, store::FolderLockWaitText(holder));
     prompts_.ProcessEvents();
   });

@@ -96,9 +96,12 @@ class RecordStore {
   /// The files on disk, written at once, each change under the write lock.
   DiskLineFiles& Disk() { return disk_; }
   /// The exclusive lock of the ProgramFolder (its file "Quorvane.lock") that every
-  /// change of the store holds: a step that reads files and writes them back holds it
-  /// from the read to the write, so another program's change in between is not lost.
+  /// change of the record files holds: a step that reads files and writes them back holds
+  /// it from the read to the write, so another program's change in between is not lost.
   FolderLock& WriteLock() { return lock_; }
+  /// Who this program is for both locks, and what it does while it waits for one.
+  void SetWriterName(const std::string& name);
+  void SetLockWaitReport(const FolderLock::WaitReport& report);
   const platform::Clock& Clock() const { return clock_; }
 
  private:
@@ -108,7 +111,11 @@ class RecordStore {
   std::filesystem::path kaime_folder_;
   const platform::Clock& clock_;
   FolderLock lock_;
+  /// ErrorLog.txt has a lock of its own ("ErrorLog.lock"): a step that only reads and
+  /// logs a line never waits for a long write of the record files.
+  FolderLock log_lock_;
   DiskLineFiles disk_;
+  DiskLineFiles log_disk_;
   std::optional<std::vector<std::string>> held_data_names_;
 };
 

@@ -319,18 +319,24 @@ INSTANTIATE_TEST_SUITE_P(BadInput, BadSessionDayTest, ::testing::ValuesIn(kBadSe
 
 namespace {
 
-// Another program holds the program folder while this one writes its error log: the
-// write waits, the status line names the holder, and the line is written once it is free.
+// Another program holds the program folder while this one files a record: the write
+// waits, the status line names the holder, and the record is filed once it is free. A
+// line of the error log, which steps that only read also write, does not wait.
 TEST_F(SessionTest, AWriteWaitsForAnotherProgramAndTheStatusLineSaysForWhom) {
   Start();
   store::FolderLock other(session_.Store().WriteLock().File());
   other.SetHolderName("quorvane-cli pull");
   other.Acquire();
+  session_.Store().AppendErrorLog("while the other writes");
+  EXPECT_TRUE(prompts_.statuses.empty());
+
   std::thread release([&other] {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     other.Release();
   });
-  session_.Store().AppendErrorLog("after the other");
+  const std::string ra = testsupport::RaOf(KeyOf(kYmd, "05", 1), 8, "1000");
+  EXPECT_TRUE(session_.Store().StoreDayRecord(session_.Store().Disk(), ra, ".jvRA", true,
+                                              store::OrderMode::kSortAndDrop));
   release.join();
   ASSERT_FALSE(prompts_.statuses.empty());
   EXPECT_EQ(prompts_.statuses.size(), 1u);  // said once, not at every poll
@@ -338,8 +344,8 @@ TEST_F(SessionTest, AWriteWaitsForAnotherProgramAndTheStatusLineSaysForWhom) {
   EXPECT_EQ(codes::SjisToUtf8(prompts_.statuses.front().second),
             "ほかのプログラム（quorvane-cli pull (pid " + std::to_string(::getpid()) +
                 ")）がデータを書き込み中です。終わるまで待ちます…");
-  EXPECT_NE(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt").find("after the other"),
-            std::string::npos);
+  EXPECT_EQ(testsupport::ReadFileBytes(Data(codes::SjisToUtf8(Day()) + ".jvRA")),
+            ra);
 }
 
 }  // namespace

@@ -131,7 +131,7 @@ struct LiveWindow {
         session(prompts, clock, &link, launcher, companions, home),
         fetches(session, link),
         schedules(session, fetches) {
-    session.Store().WriteLock().SetHolderName("quorvane-cli live");
+    session.Store().SetWriterName("quorvane-cli live");
   }
 
   platform::FixedClock clock;
