@@ -110,7 +110,9 @@ void RecordStore::HoldDataFolderNames() {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(data_folder_, ec), end; !ec && it != end;
        it.increment(ec)) {
-    if (it->is_regular_file(ec)) names.push_back(it->path().filename().native());
+    if (!it->is_regular_file(ec)) continue;
+    const std::u8string name = it->path().filename().u8string();  // UTF-8 on every platform
+    names.emplace_back(name.begin(), name.end());
   }
   std::sort(names.begin(), names.end());
   held_data_names_ = std::move(names);
