@@ -196,14 +196,15 @@ void LiveFetches::ResultsFetch() {
                           DisplayedRaceText() + codes::Sj("R:ﾚｰｽ情報データ取得エラー："),
                           ResultTimerFlag};
   if (Fetch(codes::Sj("結果情報"), request).outcome != FetchOutcome::kDone) return;
-  bool shown_paid = false;
   try {
-    shown_paid = store::ImportPayouts(session_.Day(), session_.Store(), session_.DateCombo.Text);
+    store::ImportPayouts(session_.Day(), session_.Store(), session_.DateCombo.Text);
   } catch (const codes::InputError& e) {
     FollowUpFailed(e);
     return;
   }
-  if (shown_paid && RaceSelected()) ShowAgain();
+  // Always drawn again: the fetch may also have brought race and runner records (a
+  // changed weight, a scratched horse) of the race shown, not only its payouts.
+  if (RaceSelected()) ShowAgain();
 }
 
 void LiveFetches::ChangeNotices() {

@@ -13,6 +13,7 @@
 #include "store/day_loader.h"
 #include "store/day_prefix.h"
 #include "store/fixed_records.h"
+#include "store/folder_lock.h"
 #include "store/odds_import.h"
 #include "store/payout_import.h"
 
@@ -89,14 +90,20 @@ Session::Session(platform::UserPrompts& prompts, platform::Clock& clock, jvlink:
       settings_(store_.ProgramFolder() / "Quorvane.ini"),
       day_(std::make_unique<store::RaceDay>()) {
   Hooks.ShowRace = [this] { ShowRace(*this); };
+  // A write that waits for another program says for whom, and the window stays alive.
+  store_.SetLockWaitReport([this](const std::string& holder, bool changed) {
+    if (changed) prompts_.SetStatus(kStatusLine, store::FolderLockWaitText(holder));
+    prompts_.ProcessEvents();
+  });
   settings_.SetBadValueReport([this](const std::string& message) {
-    store_.TryAppendErrorLog(message);
+    if (logged_bad_values_.insert(message).second) store_.TryAppendErrorLog(message);
   });
 }
 
 Session::~Session() = default;
 
 void Session::Start() {
+  logged_bad_values_.clear();
   LookUpCompanionFolders(settings_, companions_);
   store_.PrepareFolders();
   static const std::string kLogWarning = codes::Sj("警告：エラーログに書き込めません（");
@@ -128,6 +135,7 @@ LoadResult Session::ChooseDate(const std::string& day_prefix) {
 LoadResult Session::LoadRaceDay() {
   static const std::string kNoDayFileMessage = codes::Sj("データ作成が未完了のようです。");
   const std::string day_prefix = DateCombo.Text;
+  logged_bad_values_.clear();
   std::optional<StagedDay> staged;
   try {
     staged = ReadDay(store_, DateCombo.Items, day_prefix);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,9 @@ class Session {
   app::Settings settings_;
   std::unique_ptr<store::RaceDay> day_;
   bool error_log_started_ = false;
+  /// Bad settings values already logged since the start or the last day load: a value
+  /// read at every timer tick is logged once, not at every tick.
+  std::set<std::string> logged_bad_values_;
 };
 
 }  // namespace app

@@ -82,14 +82,15 @@ bool ReleasedOdds(const fs::path& feed, const std::string& race_key, const platf
   const fs::path folder = feed / "realtime" / "0B30" / race_key;
   if (!FileNames(folder, names)) return false;
   const std::string race_day = race_key.substr(0, 8);
-  const bool today = race_day == std::to_string(now.Ymd());
+  // Only what is announced by now, whatever the race's day: the evening before a race
+  // day its final odds are not out yet.
   const long long now_minute = MinuteOf(now);
   long long best = -1;
   std::string best_name;
   for (const std::string& name : names) {
     if (name.size() != 12 || !AllDigits(name, 0, 8) || !EndsWithJvd(name)) continue;
     const long long minute = AnnouncementMinute(name.substr(0, 8), race_day);
-    if (today && minute > now_minute) continue;
+    if (minute > now_minute) continue;
     if (minute > best) {
       best = minute;
       best_name = name;

@@ -7,6 +7,7 @@
 #include "codes/record_field.h"
 #include "jvlink/result_message.h"
 #include "jvlink/write_back_line_files.h"
+#include "store/folder_lock.h"
 
 namespace jvlink {
 namespace {
@@ -265,7 +266,21 @@ void StoredPull::ReachEnd() {
 }
 
 void StoredPull::FlushFiles() {
-  if (write_back_) write_back_->Flush();
+  if (!write_back_) return;
+  // While another program writes the folder, the dialog's own status says so.
+  store::FolderLock& lock = store_.WriteLock();
+  const store::FolderLock::WaitReport outer = lock.TheWaitReport();
+  lock.SetWaitReport([this](const std::string& holder, bool changed) {
+    if (changed) Status(store::FolderLockWaitText(holder));
+    prompts_.ProcessEvents();
+  });
+  try {
+    write_back_->Flush();
+  } catch (...) {
+    lock.SetWaitReport(outer);
+    throw;
+  }
+  lock.SetWaitReport(outer);
 }
 
 void StoredPull::CloseStep() {

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <set>
 #include <utility>
 
 #include "store/day_prefix.h"
+#include "store/folder_lock.h"
 
 namespace jvlink {
 namespace {
@@ -16,6 +18,18 @@ std::size_t BytesOf(const std::optional<std::vector<std::string>>& lines) {
     for (const std::string& line : *lines) bytes += line.size() + 2;
   }
   return bytes;
+}
+
+// A digest of a file's lines, to tell whether another program wrote it since it was
+// read; a missing file has its own.
+std::size_t DigestOf(const std::optional<std::vector<std::string>>& lines) {
+  if (!lines) return 0;
+  std::size_t digest = lines->size() + 1;
+  for (const std::string& line : *lines) {
+    digest ^= std::hash<std::string>{}(line) + static_cast<std::size_t>(0x9e3779b97f4a7c15ULL) +
+              (digest << 6) + (digest >> 2);
+  }
+  return digest;
 }
 
 }  // namespace
@@ -29,6 +43,7 @@ WriteBackLineFiles::Held& WriteBackLineFiles::Hold(const std::filesystem::path& 
   Held held;
   held.path = file;
   held.lines = backing_.Load(file);
+  held.disk_digest = DigestOf(held.lines);
   held.bytes = BytesOf(held.lines);
   held_bytes_ += held.bytes;
   return held_.emplace(file.native(), std::move(held)).first->second;
@@ -46,11 +61,24 @@ std::optional<std::vector<std::string>> WriteBackLineFiles::Load(
   return Hold(file).lines;
 }
 
+// A change kept for a merge holds about one line of its file.
+void WriteBackLineFiles::Keep(Held& held, LinesEdit change) {
+  const std::size_t bytes =
+      held.lines && !held.lines->empty() ? held.bytes / held.lines->size() : 0;
+  held.edits.push_back(std::move(change));
+  held.edit_bytes += bytes;
+  held_bytes_ += bytes;
+}
+
 void WriteBackLineFiles::Save(const std::filesystem::path& file,
                               const std::vector<std::string>& lines) {
   Held& held = Hold(file);
   held.lines = lines;
   Changed(held);
+  Keep(held, [lines](std::optional<std::vector<std::string>>& on_disk) {
+    on_disk = lines;
+    return true;
+  });
   LetGoWhenFull();
 }
 
@@ -59,7 +87,7 @@ bool WriteBackLineFiles::Exists(const std::filesystem::path& file) {
   return it != held_.end() ? it->second.lines.has_value() : backing_.Exists(file);
 }
 
-bool WriteBackLineFiles::Edit(const std::filesystem::path& file, const LinesEdit& change) {
+bool WriteBackLineFiles::Edit(const std::filesystem::path& file, LinesEdit change) {
   Held& held = Hold(file);
   const bool existed = held.lines.has_value();
   bool saved = false;
@@ -75,8 +103,31 @@ bool WriteBackLineFiles::Edit(const std::filesystem::path& file, const LinesEdit
     return false;
   }
   Changed(held);
+  Keep(held, std::move(change));
   LetGoWhenFull();
   return true;
+}
+
+// Under the write lock: the file as it is on disk now, with this pull's changes on top.
+void WriteBackLineFiles::Write(Held& held) {
+  std::optional<std::vector<std::string>> on_disk = backing_.Load(held.path);
+  if (DigestOf(on_disk) != held.disk_digest) {
+    for (LinesEdit& edit : held.edits) {
+      const bool existed = on_disk.has_value();
+      if (!edit(on_disk) && !existed) on_disk.reset();
+    }
+    held_bytes_ -= held.bytes;
+    held.lines = std::move(on_disk);
+    held.bytes = BytesOf(held.lines);
+    held_bytes_ += held.bytes;
+    ++merged_count_;
+  }
+  if (held.lines) backing_.Save(held.path, *held.lines);
+  held.disk_digest = DigestOf(held.lines);
+  held_bytes_ -= held.edit_bytes;
+  held.edits.clear();
+  held.edit_bytes = 0;
+  held.changed = false;
 }
 
 void WriteBackLineFiles::Flush() {
@@ -91,6 +142,11 @@ void WriteBackLineFiles::Flush() {
     const bool b_last = store::IsDayListFile(b->path);
     return a_last != b_last ? b_last : a->path < b->path;
   });
+  if (changed.empty()) return;
+  // One hold for the whole batch: another program's writer waits until every file of
+  // this one is merged and written, and none of its writes falls between a read here
+  // and the write after it.
+  store::FolderLockHold hold(backing_.WriteLock());
   std::exception_ptr first_failure;
   std::set<std::string> failed_days;
   for (Held* held : changed) {
@@ -99,8 +155,7 @@ void WriteBackLineFiles::Flush() {
     // ".jvRA" file stays changed here, and the failure is raised.
     if (store::IsDayListFile(held->path) && failed_days.count(day) > 0) continue;
     try {
-      backing_.Save(held->path, *held->lines);
-      held->changed = false;
+      Write(*held);
     } catch (...) {
       if (!first_failure) first_failure = std::current_exception();
       failed_days.insert(day);

@@ -58,6 +58,8 @@ ChangeNoticeResult ApplyChangeNotices(RaceDay& day, RecordStore& store,
   const auto ra_file = store.DayFilePath(day_prefix, ".jvRA");
   LineFiles& disk = store.Disk();
   if (!disk.Exists(tc_file) || !disk.Exists(ra_file)) return result;
+  // From the read of the day file to its write, so a record filed meanwhile stays.
+  FolderLockHold hold(&store.WriteLock());
   std::vector<std::string> ra_lines = disk.Load(ra_file).value_or(std::vector<std::string>{});
   const std::vector<std::string> notices = disk.Load(tc_file).value_or(std::vector<std::string>{});
   result.ran = true;

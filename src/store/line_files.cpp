@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "codes/errors.h"
+#include "store/folder_lock.h"
 
 namespace store {
 
@@ -81,7 +82,8 @@ void WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
   if (ec) fail("cannot be replaced (" + ec.message() + ")");
 }
 
-bool LineFiles::Edit(const std::filesystem::path& file, const LinesEdit& change) {
+bool LineFiles::Edit(const std::filesystem::path& file, LinesEdit change) {
+  FolderLockHold hold(WriteLock());
   std::optional<std::vector<std::string>> lines = Load(file);
   if (!change(lines) || !lines) return false;
   Save(file, *lines);
@@ -95,6 +97,7 @@ std::optional<std::vector<std::string>> DiskLineFiles::Load(const std::filesyste
 }
 
 void DiskLineFiles::Save(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+  FolderLockHold hold(lock_);
   if (save_fault_) save_fault_(file);
   WriteFileAtomically(file, JoinLines(lines));
 }

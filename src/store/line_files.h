@@ -10,6 +10,8 @@
 
 namespace store {
 
+class FolderLock;
+
 /// Where the store's text files live. Every file is read whole as lines and
 /// written whole; the store operations see files only through this, so a pull can
 /// hold its day files in memory and write each once.
@@ -24,22 +26,31 @@ class LineFiles {
 
   /// A change of a file's lines: gets them (nullopt while the file does not exist)
   /// and returns true when they are to be saved; returning false it leaves them as
-  /// they were.
+  /// they were. It owns what it puts in, so that it can be made again later on the
+  /// lines another program wrote meanwhile.
   using LinesEdit = std::function<bool(std::optional<std::vector<std::string>>& lines)>;
   /// Loads the file, lets `change` work on its lines and saves them when it returns
-  /// true with lines; returns whether they were saved. A backend that holds the
-  /// lines in memory changes them there without copying them.
-  virtual bool Edit(const std::filesystem::path& file, const LinesEdit& change);
+  /// true with lines; returns whether they were saved. Load, change and save happen
+  /// under the write lock, so the change is merged into what is on disk at that moment.
+  /// A backend that holds the lines in memory changes them there without copying them.
+  virtual bool Edit(const std::filesystem::path& file, LinesEdit change);
+
+  /// The lock every writer of these files takes around a change; null for files that
+  /// no other program writes.
+  virtual FolderLock* WriteLock() { return nullptr; }
 };
 
 /// The files on disk. A save writes a temporary file beside the target and renames
 /// it over the target, so the old content stays whole when the write fails; the
-/// failure raises InputError naming the file.
+/// failure raises InputError naming the file. With a write lock, every save and every
+/// edit holds it.
 class DiskLineFiles : public LineFiles {
  public:
   std::optional<std::vector<std::string>> Load(const std::filesystem::path& file) override;
   void Save(const std::filesystem::path& file, const std::vector<std::string>& lines) override;
   bool Exists(const std::filesystem::path& file) override;
+  FolderLock* WriteLock() override { return lock_; }
+  void SetWriteLock(FolderLock* lock) { lock_ = lock; }
 
   /// Fault injection: called with the target before every save; when it throws, the
   /// save fails there as a full disk or a killed program would stop it, and the file
@@ -49,6 +60,7 @@ class DiskLineFiles : public LineFiles {
 
  private:
   SaveFault save_fault_;
+  FolderLock* lock_ = nullptr;
 };
 
 /// Lines of a text: each ends at LF, a CR before the LF is dropped; a last line

@@ -62,8 +62,8 @@ void ApplyRecordLine(std::vector<std::string>& lines, std::string_view line, Ord
 
 bool UpsertRecordLine(LineFiles& files, const std::filesystem::path& file, std::string_view record,
                       bool may_create, OrderMode mode) {
-  const std::string_view line = StoredLine(record, file);
-  return files.Edit(file, [&](std::optional<std::vector<std::string>>& lines) {
+  return files.Edit(file, [line = std::string(StoredLine(record, file)), may_create,
+                           mode](std::optional<std::vector<std::string>>& lines) {
     if (!lines) {
       if (!may_create) return false;
       lines.emplace();
@@ -101,8 +101,8 @@ bool ApplyRunnerSlot(std::vector<std::string>& lines, std::string_view line,
 
 bool PutRunnerSlot(LineFiles& files, const std::filesystem::path& file, std::string_view record,
                    bool may_create) {
-  const std::string_view line = StoredLine(record, file);
-  return files.Edit(file, [&](std::optional<std::vector<std::string>>& lines) {
+  return files.Edit(file, [line = std::string(StoredLine(record, file)), file,
+                           may_create](std::optional<std::vector<std::string>>& lines) {
     if (!lines) {
       if (!may_create) return false;
       lines = EmptyRunnerLines();

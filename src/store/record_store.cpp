@@ -84,7 +84,22 @@ RecordStore::RecordStore(const std::filesystem::path& program_folder, const plat
       data_folder_(ResolveFolder(program_folder_, "Data")),
       change_folder_(ResolveFolder(program_folder_, "CHG")),
       kaime_folder_(ResolveFolder(program_folder_, "Kaime")),
-      clock_(clock) {}
+      clock_(clock),
+      lock_(program_folder_ / "Quorvane.lock"),
+      log_lock_(program_folder_ / "ErrorLog.lock") {
+  disk_.SetWriteLock(&lock_);
+  log_disk_.SetWriteLock(&log_lock_);
+}
+
+void RecordStore::SetWriterName(const std::string& name) {
+  lock_.SetHolderName(name);
+  log_lock_.SetHolderName(name);
+}
+
+void RecordStore::SetLockWaitReport(const FolderLock::WaitReport& report) {
+  lock_.SetWaitReport(report);
+  log_lock_.SetWaitReport(report);
+}
 
 std::string RecordStore::ProgramFolderText() const {
   return codes::Utf8ToSjis(program_folder_.string());
@@ -95,7 +110,9 @@ void RecordStore::HoldDataFolderNames() {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(data_folder_, ec), end; !ec && it != end;
        it.increment(ec)) {
-    if (it->is_regular_file(ec)) names.push_back(it->path().filename().native());
+    if (!it->is_regular_file(ec)) continue;
+    const std::u8string name = it->path().filename().u8string();  // UTF-8 on every platform
+    names.emplace_back(name.begin(), name.end());
   }
   std::sort(names.begin(), names.end());
   held_data_names_ = std::move(names);
@@ -180,16 +197,18 @@ bool RecordStore::StoreChangeRecord(LineFiles& files, std::string_view record, b
 
 void RecordStore::AppendErrorLog(std::string_view message) {
   const std::filesystem::path log = ErrorLogPath();
-  std::vector<std::string> lines = disk_.Load(log).value_or(std::vector<std::string>{});
+  FolderLockHold hold(&log_lock_);
+  std::vector<std::string> lines = log_disk_.Load(log).value_or(std::vector<std::string>{});
   lines.push_back(ErrorLogLine(clock_.Now(), message));
-  disk_.Save(log, lines);
+  log_disk_.Save(log, lines);
 }
 
 void RecordStore::StartErrorLog() {
   const std::filesystem::path log = ErrorLogPath();
-  std::vector<std::string> lines = disk_.Load(log).value_or(std::vector<std::string>{});
+  FolderLockHold hold(&log_lock_);
+  std::vector<std::string> lines = log_disk_.Load(log).value_or(std::vector<std::string>{});
   StartErrorLogLines(lines, clock_.Now(), ProgramFolderText());
-  disk_.Save(log, lines);
+  log_disk_.Save(log, lines);
 }
 
 bool RecordStore::TryAppendErrorLog(std::string_view message) {

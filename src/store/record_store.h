@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "store/folder_lock.h"
 #include "store/line_files.h"
 #include "store/record_lines.h"
 
@@ -92,8 +93,15 @@ class RecordStore {
     return held_data_names_ ? &*held_data_names_ : nullptr;
   }
 
-  /// The files on disk, written at once.
+  /// The files on disk, written at once, each change under the write lock.
   DiskLineFiles& Disk() { return disk_; }
+  /// The exclusive lock of the ProgramFolder (its file "Quorvane.lock") that every
+  /// change of the record files holds: a step that reads files and writes them back holds
+  /// it from the read to the write, so another program's change in between is not lost.
+  FolderLock& WriteLock() { return lock_; }
+  /// Who this program is for both locks, and what it does while it waits for one.
+  void SetWriterName(const std::string& name);
+  void SetLockWaitReport(const FolderLock::WaitReport& report);
   const platform::Clock& Clock() const { return clock_; }
 
  private:
@@ -102,7 +110,12 @@ class RecordStore {
   std::filesystem::path change_folder_;
   std::filesystem::path kaime_folder_;
   const platform::Clock& clock_;
+  FolderLock lock_;
+  /// ErrorLog.txt has a lock of its own ("ErrorLog.lock"): a step that only reads and
+  /// logs a line never waits for a long write of the record files.
+  FolderLock log_lock_;
   DiskLineFiles disk_;
+  DiskLineFiles log_disk_;
   std::optional<std::vector<std::string>> held_data_names_;
 };
 

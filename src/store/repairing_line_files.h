@@ -28,6 +28,7 @@ class RepairingLineFiles : public LineFiles {
     backing_.Save(file, lines);
   }
   bool Exists(const std::filesystem::path& file) override { return backing_.Exists(file); }
+  FolderLock* WriteLock() override { return backing_.WriteLock(); }
 
   /// Files found damaged and mended, each counted once.
   int RepairedFiles() const { return static_cast<int>(repaired_.size()); }

@@ -82,6 +82,7 @@ TimeSeriesCounts ImportTimeSeriesFiles(const RaceDay& day, RecordStore& store,
       const std::string best = NearestAnnouncement(*source, key, kind, target);
       if (best.empty()) continue;
       const auto target_file = store.DayFilePath(*day_prefix, ".jvO" + KindText(kind) + "a");
+      FolderLockHold hold(&store.WriteLock());
       std::vector<std::string> lines = disk.Load(target_file).value_or(std::vector<std::string>{});
       PutLine(lines, best);
       disk.Save(target_file, lines);

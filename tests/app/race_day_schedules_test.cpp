@@ -230,6 +230,29 @@ TEST_F(SchedulesTest, ANoticeForAnUnknownRaceIsLoggedOnceAndChangesNothing) {
   EXPECT_EQ(log.find(line), log.rfind(line));
 }
 
+TEST_F(SchedulesTest, AMorningTimeOutOfRangeIsLoggedOncePerDayLoadNotAtEveryNotice) {
+  StoreDay("20240518", {"1000"});
+  testsupport::WriteFileBytes(home_.path() / "Quorvane.ini", "[Time]\r\nFirst=1000\r\n");
+  auto logged = [this] {
+    const std::string log =
+        codes::SjisToUtf8(testsupport::ReadFileBytes(home_.path() / "ErrorLog.txt"));
+    size_t count = 0;
+    for (size_t at = log.find("[Time]First=1000"); at != std::string::npos;
+         at = log.find("[Time]First=1000", at + 1)) {
+      ++count;
+    }
+    return count;
+  };
+  ASSERT_EQ(Load("20240518"), LoadResult::kLoaded);
+  EXPECT_EQ(session_.Day().Work[0].AsaFetchTime1, "091500");  // the default in its place
+  for (int notice = 0; notice < 3; ++notice) fetches_.ApplyChangeNotices();
+  Run({2024, 5, 18, 8, 30, 0}, {2024, 5, 18, 9, 30, 0});
+  EXPECT_EQ(logged(), 1u);
+  ASSERT_EQ(Load("20240518"), LoadResult::kLoaded);
+  fetches_.ApplyChangeNotices();
+  EXPECT_EQ(logged(), 2u);
+}
+
 // ---- Labels and the next race ---------------------------------------------------------------
 
 TEST_F(SchedulesTest, TheCountdownOfARaceTwoDaysAheadShowsOnlyItsTimeOfDayPart) {

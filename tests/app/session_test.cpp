@@ -1,15 +1,19 @@
 #include "app/session.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "../store/race_day_files.h"
 #include "codes/cp932.h"
 #include "codes/errors.h"
 #include "store/comb_odds.h"
+#include "store/folder_lock.h"
 #include "support/record_builder.h"
 #include "support/recording_prompts.h"
 #include "support/temp_dir.h"
@@ -323,5 +327,38 @@ TEST_P(BadSessionDayTest, KeepsTheDayBeforeShownAndChangesNoFile) {
 
 INSTANTIATE_TEST_SUITE_P(BadInput, BadSessionDayTest, ::testing::ValuesIn(kBadSessionDays),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Another program holds the program folder while this one files a record: the write
+// waits, the status line names the holder, and the record is filed once it is free. A
+// line of the error log, which steps that only read also write, does not wait.
+TEST_F(SessionTest, AWriteWaitsForAnotherProgramAndTheStatusLineSaysForWhom) {
+  Start();
+  store::FolderLock other(session_.Store().WriteLock().File());
+  other.SetHolderName("quorvane-cli pull");
+  other.Acquire();
+  session_.Store().AppendErrorLog("while the other writes");
+  EXPECT_TRUE(prompts_.statuses.empty());
+
+  std::thread release([&other] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    other.Release();
+  });
+  const std::string ra = testsupport::RaOf(KeyOf(kYmd, "05", 1), 8, "1000");
+  EXPECT_TRUE(session_.Store().StoreDayRecord(session_.Store().Disk(), ra, ".jvRA", true,
+                                              store::OrderMode::kSortAndDrop));
+  release.join();
+  ASSERT_FALSE(prompts_.statuses.empty());
+  EXPECT_EQ(prompts_.statuses.size(), 1u);  // said once, not at every poll
+  EXPECT_EQ(prompts_.statuses.front().first, app::Session::kStatusLine);
+  EXPECT_EQ(codes::SjisToUtf8(prompts_.statuses.front().second),
+            "ほかのプログラム（quorvane-cli pull (pid " + std::to_string(::getpid()) +
+                ")）がデータを書き込み中です。終わるまで待ちます…");
+  EXPECT_EQ(testsupport::ReadFileBytes(Data(codes::SjisToUtf8(Day()) + ".jvRA")),
+            ra);
+}
 
 }  // namespace

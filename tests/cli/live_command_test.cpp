@@ -83,6 +83,16 @@ TEST_F(LiveCommandTest, RunsTheDayFasterAndLeavesTheStoreOfAPullAfterTheRaces) {
   EXPECT_EQ(log.find(codes::Sj("【エラー】")), std::string::npos) << codes::SjisToUtf8(log);
 }
 
+TEST_F(LiveCommandTest, AnEndBeforeTheStartRunsThroughMidnightToThatTimeOfTheNextDay) {
+  Now("2024/05/17 20:00:00");
+  CliRun live = RunCli(home_, "live --at 20:00:00 --until 09:20 --speed 20000" + FeedOption());
+  ASSERT_EQ(live.status, 0) << live.err;
+  EXPECT_NE(live.err.find("20:00:00 2024年05月18日 を読み込みます\n"), std::string::npos)
+      << live.err;
+  EXPECT_NE(live.err.find("09:15:00 朝ｵｯｽﾞ 新潟 1R: 取込件数:6件"), std::string::npos) << live.err;
+  EXPECT_NE(live.err.find("09:20:00 終了しました\n"), std::string::npos) << live.err;
+}
+
 TEST_F(LiveCommandTest, BadTimesAndSpeedsAreUsageErrors) {
   for (const char* words : {"live --at 25:00:00", "live --at 9:15", "live --speed 0",
                             "live --until 18:00:00", "live --day 2024年05月18日"}) {

@@ -99,7 +99,9 @@ INSTANTIATE_TEST_SUITE_P(Times, OddsRelease, ::testing::Values(
   OddsReleaseCase{"TodayBeforeTheFirstOfTheDay", {2024, 5, 18, 8, 0, 0}, "05170930"},
   OddsReleaseCase{"TodayAfterTheLast", {2024, 5, 18, 23, 59, 59}, "05181100"},
   OddsReleaseCase{"ALaterDay", {2024, 5, 25, 9, 0, 0}, "05181100"},
-  OddsReleaseCase{"AnEarlierDay", {2024, 5, 17, 9, 0, 0}, "05181100"}
+  OddsReleaseCase{"TheEveningBefore", {2024, 5, 17, 20, 0, 0}, "05170930"},
+  OddsReleaseCase{"TheDayBeforeAtTheFirst", {2024, 5, 17, 9, 30, 0}, "05170930"},
+  OddsReleaseCase{"TheDayBeforeTheFirst", {2024, 5, 17, 9, 0, 0}, ""}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

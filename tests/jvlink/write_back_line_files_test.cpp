@@ -60,7 +60,7 @@ TEST(WriteBackLineFilesTest, LoadsAndWritesEachFileOnceWithThePerRecordResult) {
   EXPECT_TRUE(batched_disk.saves.empty());
   batched.Flush();
   EXPECT_EQ(batched_disk.files, direct.files);
-  EXPECT_EQ(batched_disk.loads["ra"], 1);
+  EXPECT_EQ(batched_disk.loads["ra"], 2);  // at the first record, and at the write to merge
   EXPECT_EQ(batched_disk.saves["ra"], 1);
   EXPECT_EQ(batched_disk.saves["hr"], 1);
   EXPECT_EQ(direct.saves["ra"], 5);
@@ -105,6 +105,93 @@ TEST(WriteBackLineFilesTest, PastItsBoundItWritesEverythingAndLetsGo) {
   EXPECT_EQ(disk.files, direct.files);
   EXPECT_GT(disk.saves["ra"], 1);
   EXPECT_LE(files.HeldBytes(), 150u);
+}
+
+// ---- Another program writes the same files meanwhile ----------------------------------------
+
+std::string RunnerRecord(int race, int horse) {
+  char key[32];
+  std::snprintf(key, sizeof key, "20240518050201%02d", race);
+  std::string se = testsupport::RecordWithKey("SE", 555, '7', key);
+  testsupport::PutNumber(se, 29, 2, horse);
+  return se;
+}
+
+// One way of filing a record, as the pull and the real-time fetches file them.
+struct FilingCase {
+  const char* name;
+  bool (*file)(store::LineFiles& files, const std::string& record);
+  std::vector<std::string> before, mine, theirs, after;  // records, in order
+};
+
+bool FileRa(store::LineFiles& f, const std::string& r) {
+  return store::UpsertRecordLine(f, "day.jvRA", r, true, store::OrderMode::kSortAndDrop);
+}
+bool FileHr(store::LineFiles& f, const std::string& r) {
+  return store::UpsertRecordLine(f, "day.jvHR", r, true, store::OrderMode::kSort);
+}
+bool FileTc(store::LineFiles& f, const std::string& r) {
+  return store::UpsertRecordLine(f, "day.TC", r, true, store::OrderMode::kInsertInOrder);
+}
+bool FileSe(store::LineFiles& f, const std::string& r) { return store::PutRunnerSlot(f, "day.jvSEr", r, true); }
+
+class AnotherWriter : public ::testing::TestWithParam<FilingCase> {};
+
+// The pull has read the file and filed some records; another program files other races
+// and writes; the pull files more and writes last. The file ends as if the other program
+// had written first and the pull after it, record by record.
+TEST_P(AnotherWriter, ItsRecordsStayWhenTheHeldFilesAreWritten) {
+  const FilingCase& c = GetParam();
+  CountingFiles disk, sequential;
+  for (const std::string& r : c.before) {
+    c.file(disk, r);
+    c.file(sequential, r);
+  }
+  for (const std::string& r : c.theirs) c.file(sequential, r);
+  for (const std::string& r : c.mine) c.file(sequential, r);
+  for (const std::string& r : c.after) c.file(sequential, r);
+
+  WriteBackLineFiles pull(disk);
+  for (const std::string& r : c.mine) EXPECT_TRUE(c.file(pull, r));
+  for (const std::string& r : c.theirs) c.file(disk, r);  // the other program, at once
+  for (const std::string& r : c.after) EXPECT_TRUE(c.file(pull, r));
+  pull.Flush();
+  EXPECT_EQ(disk.files, sequential.files);
+  EXPECT_EQ(pull.MergedCount(), 1u);
+
+  // Held on: more records later go on top of the merged lines.
+  const std::string late =
+      c.file == FileSe ? RunnerRecord(9, 9) : Record(c.mine.front().substr(0, 2).c_str(), 9);
+  c.file(pull, late);
+  c.file(sequential, late);
+  pull.Flush();
+  EXPECT_EQ(disk.files, sequential.files);
+  EXPECT_EQ(pull.MergedCount(), 1u);  // nobody wrote in between: no merge needed
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Files, AnotherWriter, ::testing::Values(
+  FilingCase{"RaceFileSorted", FileRa, {Record("RA", 1)}, {Record("RA", 4), Record("RA", 2)},
+             {Record("RA", 3), Record("RA", 6)}, {Record("RA", 5), Record("RA", 2, '7')}},
+  FilingCase{"RaceFileMadeByTheOther", FileRa, {}, {Record("RA", 4)}, {Record("RA", 3)},
+             {Record("RA", 1)}},
+  FilingCase{"PayoutFileSorted", FileHr, {}, {Record("HR", 2)},
+             {Record("HR", 1), Record("HR", 7)}, {Record("HR", 11)}},
+  FilingCase{"ChangeNoticesInOrder", FileTc, {Record("TC", 5)}, {Record("TC", 2)},
+             {Record("TC", 8), Record("TC", 1)}, {Record("TC", 3)}},
+  FilingCase{"RunnerSlots", FileSe, {RunnerRecord(1, 1)}, {RunnerRecord(1, 2), RunnerRecord(2, 1)},
+             {RunnerRecord(3, 5), RunnerRecord(1, 3)}, {RunnerRecord(12, 18)}}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(WriteBackLineFilesTest, AFileNobodyElseWroteIsWrittenFromMemoryWithoutMerging) {
+  CountingFiles disk;
+  disk.files["ra"] = {Record("RA", 1).substr(0, 58)};
+  WriteBackLineFiles files(disk);
+  store::UpsertRecordLine(files, "ra", Record("RA", 2), true, store::OrderMode::kSortAndDrop);
+  files.Flush();
+  EXPECT_EQ(files.MergedCount(), 0u);
+  EXPECT_EQ(disk.files["ra"].size(), 2u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ CliSession::CliSession(const CliArgs& args, bool yes, jvlink::JVLink* jv_link)
     : home_(args.home()),
       prompts_(yes),
       session_(prompts_, clock_, jv_link, launcher_, companions_, args.home()) {
+  session_.Store().SetWriterName("quorvane-cli");
   session_.Start();
 }
 

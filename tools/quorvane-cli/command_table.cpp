@@ -133,7 +133,8 @@ const Command kCommands[] = {
    "at once (status 130). The day's date comes from the clock (QUORVANE_NOW sets it).",
    "  --at HH:MM:SS   where the clock starts (default now)\n"
    "  --speed N       how many times faster than real time, 1 to 100000 (default 1)\n"
-   "  --until HH:MM   when the day ends (default 18:00)\n"
+   "  --until HH:MM   when the day ends (default 18:00); earlier than --at: that time\n"
+   "                  of the next day, through midnight\n"
    "  --feed FEED     the feed folder (default DIR/feed)\n"
    "  --jvlink SOURCE feed, host or tcp (default: [JVLink] Source= in Quorvane.ini)",
    "quorvane-cli --home ~/quorvane live --at 08:25:00 --speed 600",

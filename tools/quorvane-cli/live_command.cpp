@@ -50,6 +50,10 @@ int TimeOfDayArgument(const std::string& option, const std::string& text, bool s
   return h * 3600 + m * 60 + s;
 }
 
+constexpr long long kSecondsOfDay = 24 * 60 * 60;
+
+int SecondOfDay(const platform::LocalTime& t) { return t.hour * 3600 + t.minute * 60 + t.second; }
+
 platform::LocalTime AtSecondOfDay(platform::LocalTime day, int second) {
   day.hour = second / 3600;
   day.minute = second / 60 % 60;
@@ -99,6 +103,11 @@ LiveOptions ReadOptions(const CliArgs& args) {
     o.start = AtSecondOfDay(now, TimeOfDayArgument("--at", *at, true));
   o.until = AtSecondOfDay(
       o.start, TimeOfDayArgument("--until", args.Get("--until").value_or("18:00"), false));
+  // An end earlier than the start is that time of the next day: the window left open
+  // in the evening runs on through midnight.
+  if (SecondOfDay(o.until) < SecondOfDay(o.start)) {
+    o.until = platform::AddSeconds(o.until, kSecondsOfDay);
+  }
   o.speed = args.GetInt("--speed").value_or(1);
   if (o.speed < 1 || o.speed > kMaxSpeed) {
     throw UsageError("--speed takes a whole number from 1 to " + std::to_string(kMaxSpeed));
@@ -106,10 +115,10 @@ LiveOptions ReadOptions(const CliArgs& args) {
   return o;
 }
 
-// Seconds from `from` to `to`, two moments of one day.
+// Seconds from `from` to `to`, `to` on the same day or the next.
 long long SecondsBetween(const platform::LocalTime& from, const platform::LocalTime& to) {
-  return (to.hour - from.hour) * 3600LL + (to.minute - from.minute) * 60LL +
-         (to.second - from.second);
+  const long long days = to.Ymd() == from.Ymd() ? 0 : 1;
+  return days * kSecondsOfDay + SecondOfDay(to) - SecondOfDay(from);
 }
 
 // The main window's parts, made in this order over the paced clock.
@@ -121,7 +130,9 @@ struct LiveWindow {
         link(Control()),
         session(prompts, clock, &link, launcher, companions, args.home()),
         fetches(session, link),
-        schedules(session, fetches) {}
+        schedules(session, fetches) {
+    session.Store().SetWriterName("quorvane-cli live");
+  }
 
   platform::FixedClock clock;
   LivePrompts prompts;

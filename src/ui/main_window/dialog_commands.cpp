@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "app/live_fetches.h"
+#include "jvlink/realtime_fetch.h"
+#include "jvlink/shared_stream.h"
 #include "ui/dialogs/folder_choices.h"
 #include "ui/dialogs/get_data_form.h"
 #include "ui/dialogs/manual_opener.h"
@@ -16,6 +19,13 @@ namespace {
 void OpenDataPull(TMainForm& window) {
   app::Session& session = window.Session();
   if (!session.JVLink()) return;
+  // One stream at a time: opened over a real-time fetch that reads, the pull would be
+  // refused with -202 and its close step would close the fetch's stream.
+  const auto* stream = dynamic_cast<const jvlink::SharedStream*>(session.JVLink());
+  if (stream && stream->Held()) {
+    window.Prompts().SetStatus(jvlink::RealtimeFetch::kStatusLabel, app::LiveFetches::BusyText());
+    return;
+  }
   TGetDataForm form(*session.JVLink(), window.Prompts(), session.Settings(), session.TheClock(),
                     session.Store(), &window);
   form.setOnClosed([&window] { window.RebuildDateList(); });
