@@ -107,6 +107,9 @@ FrameReader AnswerReader(std::string_view body, FrameCode request) {
 
 std::string EncodeReadAnswer(const std::vector<ReadEntry>& entries) {
   FrameWriter frame(static_cast<std::uint8_t>(kAnswerBit | static_cast<std::uint8_t>(FrameCode::kRead)));
+  std::size_t size = 9;
+  for (const ReadEntry& entry : entries) size += 12 + entry.record.size() + entry.filename.size();
+  frame.Reserve(size);
   frame.Int(entries.empty() ? 0 : entries.back().result);
   frame.Int(static_cast<std::int32_t>(entries.size()));
   for (const ReadEntry& entry : entries) {

@@ -49,6 +49,8 @@ class FrameWriter {
   explicit FrameWriter(FrameCode code) : FrameWriter(static_cast<std::uint8_t>(code)) {}
   FrameWriter& Int(std::int32_t value);
   FrameWriter& Bytes(std::string_view bytes);
+  /// Makes room for a body of `size` bytes at once.
+  void Reserve(std::size_t size) { body_.reserve(size); }
   const std::string& Body() const { return body_; }
   /// The whole frame: length prefix and body.
   std::string Frame() const;

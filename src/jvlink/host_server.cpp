@@ -30,8 +30,13 @@ bool ReadFrame(ByteChannel& channel, std::string& body) {
   return body.empty() || channel.ReadExact(body.data(), body.size());
 }
 
+// One write per frame: a prefix sent on its own would cost a second system call, and
+// over TCP could wait for the acknowledgement of the first.
 bool WriteFrame(ByteChannel& channel, const std::string& body) {
-  const std::string frame = FrameLengthPrefix(body.size()) + body;
+  std::string frame;
+  frame.reserve(4 + body.size());
+  frame += FrameLengthPrefix(body.size());
+  frame += body;
   return channel.WriteAll(frame.data(), frame.size());
 }
 

@@ -8,10 +8,23 @@ namespace jvlink {
 
 RecordStream::RecordStream(std::vector<std::filesystem::path> files) : files_(std::move(files)) {}
 
+// The whole file in one read of its size: small reads cost a system call each, which
+// a Windows build under Wine pays dearly for. A file that cannot tell its size, or
+// has grown since, is read to its end as it comes.
 bool RecordStream::LoadCurrent() {
-  std::ifstream in(files_[index_], std::ios::binary);
+  std::ifstream in(files_[index_], std::ios::binary | std::ios::ate);
   if (!in) return false;
-  bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const std::streamoff size = in.tellg();
+  in.seekg(0);
+  bytes_.clear();
+  if (size > 0 && in) {
+    bytes_.resize(static_cast<std::size_t>(size));
+    in.read(bytes_.data(), size);
+    bytes_.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return false;
+  in.clear();
+  bytes_.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) return false;
   offset_ = 0;
   loaded_ = true;
@@ -20,7 +33,11 @@ bool RecordStream::LoadCurrent() {
 
 int RecordStream::Read(std::string& buff, int size, std::string& filename, const ReadyFn& ready) {
   if (index_ >= files_.size()) return 0;
-  filename = files_[index_].filename().string();
+  if (name_index_ != index_) {
+    name_ = files_[index_].filename().string();
+    name_index_ = index_;
+  }
+  filename = name_;
   if (!loaded_) {
     if (!ready(index_)) return -3;
     if (!LoadCurrent()) return -503;

@@ -34,6 +34,8 @@ class RecordStream {
   bool loaded_ = false;        ///< bytes_ holds file index_
   std::string bytes_;          ///< the whole current file
   std::size_t offset_ = 0;     ///< where its next record begins
+  std::string name_;           ///< the file name of file name_index_, made once per file
+  std::size_t name_index_ = static_cast<std::size_t>(-1);
 };
 
 }  // namespace jvlink

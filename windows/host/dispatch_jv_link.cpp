@@ -147,16 +147,16 @@ HRESULT DispatchJVLink::Invoke(DISPID id, std::vector<DispatchArg>& args, bool v
 
 int DispatchJVLink::Call(const wchar_t* name, std::vector<DispatchArg>& args) {
   const std::optional<DISPID> id = IdOf(name);
-  const std::string text = Cp932FromWide(name);
   if (!id) {
-    std::fprintf(stderr, "quorvane-jvlink-host: the control has no operation %s\n", text.c_str());
+    std::fprintf(stderr, "quorvane-jvlink-host: the control has no operation %s\n",
+                 Cp932FromWide(name).c_str());
     return kInternalError;
   }
   int result = kInternalError;
   HRESULT hr = Invoke(*id, args, false, result);
   if (hr == DISP_E_TYPEMISMATCH) hr = Invoke(*id, args, true, result);
   if (FAILED(hr)) {
-    std::fprintf(stderr, "quorvane-jvlink-host: %s failed: %s\n", text.c_str(),
+    std::fprintf(stderr, "quorvane-jvlink-host: %s failed: %s\n", Cp932FromWide(name).c_str(),
                  HresultText(hr).c_str());
     return kInternalError;
   }

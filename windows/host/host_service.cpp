@@ -48,6 +48,10 @@ bool ServeConnection(jvlink::ByteChannel& channel, ApartmentQueue& queue, ReadAh
     if (!body.empty() && body[0] != static_cast<char>(jvlink::FrameCode::kHello) && !refuse) {
       operated = true;
     }
+    // The next batch is read from the control while this answer goes out, not after.
+    if (!refuse && ReadGoesOn(body, answer)) {
+      queue.Post([&link] { link.ReadAhead(kAheadRecords, kAheadBytes); });
+    }
     if (!jvlink::WriteFrame(channel, answer)) {
       Say("the answer could not be written; connection closed");
       return operated;
@@ -55,9 +59,6 @@ bool ServeConnection(jvlink::ByteChannel& channel, ApartmentQueue& queue, ReadAh
     if (refuse) {
       Say("client refused: " + server.LastProblem());
       return operated;
-    }
-    if (ReadGoesOn(body, answer)) {
-      queue.Post([&link] { link.ReadAhead(kAheadRecords, kAheadBytes); });
     }
   }
 }

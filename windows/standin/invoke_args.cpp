@@ -52,6 +52,10 @@ bool InvokeArgs::Text(unsigned index, std::string& out) const {
 }
 
 bool InvokeArgs::Int(unsigned index, int& out) const {
+  if (const VARIANTARG* arg = At(index); arg->vt == VT_I4) {
+    out = static_cast<int>(arg->lVal);  // as it comes, without a conversion's copies
+    return true;
+  }
   winhost::Variant number;
   if (!Converted(At(index), VT_I4, number)) return false;
   out = static_cast<int>((*number).lVal);

@@ -154,10 +154,13 @@ HRESULT StandinControl::Read(const InvokeArgs& args, bool bytes, int& result) {
   if (HRESULT hr = args.Expect(kReadArgs); FAILED(hr)) return hr;
   int size = 0;
   if (!args.Int(1, size)) return DISP_E_TYPEMISMATCH;
-  std::string record, filename;
-  result = link_.JVRead(record, size, filename);
-  const bool set = bytes ? args.SetBytes(0, record) : args.SetText(0, record);
-  if (!set || !args.SetText(2, filename)) return DISP_E_TYPEMISMATCH;
+  // The buffers live on between calls so a record costs no allocation of its own; each
+  // call starts them empty, as a result without a record or file leaves them.
+  record_.clear();
+  filename_.clear();
+  result = link_.JVRead(record_, size, filename_);
+  const bool set = bytes ? args.SetBytes(0, record_) : args.SetText(0, record_);
+  if (!set || !args.SetText(2, filename_)) return DISP_E_TYPEMISMATCH;
   return S_OK;
 }
 

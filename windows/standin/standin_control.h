@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <string>
 
 #include "jvlink/feed_jv_link.h"
 #include "standin/invoke_args.h"
@@ -46,6 +47,8 @@ class StandinControl final : public IDispatch {
   std::atomic<long> refs_{1};
   PacedClock clock_;
   jvlink::FeedJVLink link_;
+  std::string record_;    ///< the last record read
+  std::string filename_;  ///< the file of the last read
 };
 
 }  // namespace standin
