@@ -46,6 +46,10 @@ int Help(const std::vector<std::string>& words) {
     std::cout << cli::ReferenceMarkdown();
     return 0;
   }
+  if (words.size() >= 2 && words[1] == "--man") {
+    std::cout << cli::ManualPage();
+    return 0;
+  }
   if (words.size() < 2) {
     std::cout << cli::OverviewHelp();
     return 0;
