@@ -57,8 +57,8 @@ TMainForm::DialogCommands MakeDialogCommands() {
   commands.Verification = OpenVerification;
   commands.Manual = [](TMainForm& w) {
     app::Session& session = w.Session();
-    OpenManual(session.Store().ProgramFolder(), DocumentViewer(), session.TheLauncher(),
-               w.Prompts());
+    OpenManual(ManualFolder(session.Store().ProgramFolder(), InstalledManualFolder()),
+               DocumentViewer(), session.TheLauncher(), w.Prompts());
   };
   return commands;
 }

@@ -37,6 +37,8 @@ class SmallDialogsTest : public QObject {
   void manualMissingIsReported();
   void manualOpensWithTheViewer();
   void viewerThatDoesNotStartIsReported();
+  void manualOfAnInstalledProgram_data();
+  void manualOfAnInstalledProgram();
   void folderChoiceWritesOnOkOnly_data();
   void folderChoiceWritesOnOkOnly();
   void settingsScreenshot();
