@@ -10,9 +10,10 @@ scripts/install-packages.sh debhelper dpkg-dev fakeroot lintian desktop-file-uti
 # debhelper gives the build a home folder of its own, where the compiler cache would
 # find neither its files nor its settings: both are handed over by name.
 if command -v ccache >/dev/null; then
+  # (the settings file first: once CCACHE_DIR is set, ccache looks for it there)
+  config=$(ccache -p | sed -n 's/^(\(\/[^)]*\)) .*/\1/p' | head -n 1)
+  if [ -n "$config" ]; then export CCACHE_CONFIGPATH=$config; fi
   CCACHE_DIR=$(ccache -k cache_dir) && export CCACHE_DIR
-  base_dir=$(ccache -k base_dir)
-  if [ -n "$base_dir" ]; then export CCACHE_BASEDIR=$base_dir; fi
 fi
 
 version=$(dpkg-parsechangelog -S Version)
