@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "app/ini_file.h"
+#include "codes/ascii_case.h"
 #include "codes/civil_date.h"
 #include "codes/errors.h"
 #include "jvlink/stored_pull.h"
@@ -130,7 +131,7 @@ SampleOffer SampleOfferFromEnvironment() {
 bool IsFirstStartWithoutData(const fs::path& home) {
   const std::string source =
       app::IniFile(home / "Quorvane.ini").ReadString("JVLink", "Source", "feed");
-  if (!source.empty() && source != "feed" && source != "FEED" && source != "Feed") return false;
+  if (!source.empty() && !codes::SameAsciiName(source, "feed")) return false;
   return !jvlink::FeedJVLink::IsInstalled(FeedFolderOf(home)) && !HasStoredRecords(home / "Data");
 }
 

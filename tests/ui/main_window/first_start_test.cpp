@@ -42,6 +42,8 @@ void FirstStartTest::whoIsOffered_data() {
   QTest::newRow("empty folder") << QString() << false << false << true;
   QTest::newRow("feed chosen in [JVLink]") << "[JVLink]\r\nSource=feed\r\n" << false << false
                                            << true;
+  QTest::newRow("feed written in capitals") << "[JVLink]\r\nSource=FEED\r\n" << false << false
+                                            << true;
   QTest::newRow("other settings only") << "[Kaime]\r\nOption=2\r\n" << false << false << true;
   QTest::newRow("a feed folder") << QString() << true << false << false;
   QTest::newRow("stored race days") << QString() << false << true << false;
