@@ -140,6 +140,31 @@ TEST(HelpTest, TheReferenceInDocsIsTheHelpText) {
   }
 }
 
+// The manual page is the help as roff: every command has its section, every text line
+// is one roff reads as text (a line starting with "." or "'" would be a request), and
+// the folder rule of an installed program is in it.
+TEST(HelpTest, TheManualPageHoldsTheHelpAsText) {
+  testsupport::TempDir dir;
+  CliRun run = RunCli(dir, "help --man");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.out, StartsWith(".TH QUORVANE\\-CLI 1 "));
+  for (const char* command : kCommands) {
+    EXPECT_THAT(run.out, HasSubstr("\n.SS " + std::string(command) + "\n.nf\n")) << command;
+  }
+  EXPECT_THAT(run.out, HasSubstr("~/.local/share/Quorvane"));
+  EXPECT_THAT(run.out, HasSubstr("quorvane\\-cli feed \\-\\-out"));  // minus signs, not hyphens
+  const std::string requests[] = {".TH", ".\\\"", ".SH", ".SS", ".nf", ".fi", ".BR"};
+  size_t start = 0;
+  while (start < run.out.size()) {
+    const std::string line = run.out.substr(start, run.out.find('\n', start) - start);
+    start += line.size() + 1;
+    if (line.empty() || (line[0] != '.' && line[0] != '\'')) continue;
+    bool known = false;
+    for (const std::string& request : requests) known = known || line.starts_with(request);
+    EXPECT_TRUE(known) << "a text line read as a request: " << line;
+  }
+}
+
 // A command added to the CLI without being added to kCommands fails here, so every
 // command gets its help checked.
 TEST(HelpTest, TheTestKnowsEveryCommandTheHelpLists) {

@@ -15,9 +15,23 @@ constexpr const char* kIntro =
     "       quorvane-cli help [COMMAND]\n"
     "       quorvane-cli COMMAND --help\n"
     "\n"
-    "DIR is the program folder (default: the folder of quorvane-cli). It holds Data/\n"
-    "(the stored race days), CHG/, Kaime/, csv/, ErrorLog.txt and the settings file\n"
-    "Quorvane.ini. Only feed and pull may be given a DIR that does not exist yet.\n";
+    "DIR is the program folder. Without --home it is the folder of quorvane-cli when\n"
+    "that folder may be written (a build folder); an installed quorvane-cli (under /usr)\n"
+    "uses $XDG_DATA_HOME/Quorvane, by default ~/.local/share/Quorvane, made at its first\n"
+    "use; the window uses the same folder. It holds Data/ (the stored race days), CHG/,\n"
+    "Kaime/, csv/, ErrorLog.txt, the settings file Quorvane.ini and feed/ (the data feed\n"
+    "that pull reads). Only feed and pull may be given a DIR that does not exist yet.\n";
+
+constexpr const char* kFirstStart =
+    "FIRST START\n"
+    "  Without JV-Link there is no data yet. Four weeks of sample race days, written into\n"
+    "  the program folder and pulled, give something to work on (the window offers the\n"
+    "  same at its first start). For the installed program:\n"
+    "    quorvane-cli feed --out ~/.local/share/Quorvane/feed --days 28 \\\n"
+    "        --from $(date -d '28 days ago' +%Y%m%d)\n"
+    "    quorvane-cli pull --final-odds \\\n"
+    "        --from \"$(date -d '28 days ago' +%Y/%m/%d) 00:00:00\"\n"
+    "  With --home DIR, write the feed into DIR/feed and give --home DIR to pull.\n";
 
 constexpr const char* kDates =
     "DATES\n"
@@ -69,6 +83,26 @@ std::string Indented(std::string_view text, std::string_view indent) {
   return out + "\n";
 }
 
+// Text kept line for line as printed: the characters roff would read as its own
+// are escaped, and a line may not start as a request.
+std::string RoffBlock(std::string_view text) {
+  std::string out = ".nf\n";
+  bool line_start = true;
+  for (char c : text) {
+    if (line_start && (c == '.' || c == '\'')) out += "\\&";
+    if (c == '\\') {
+      out += "\\e";
+    } else if (c == '-') {
+      out += "\\-";
+    } else {
+      out += c;
+    }
+    line_start = c == '\n';
+  }
+  if (!line_start) out += '\n';
+  return out + ".fi\n";
+}
+
 }  // namespace
 
 std::string UsageLines(const Command& command) {
@@ -90,8 +124,8 @@ std::string OverviewHelp() {
     text += "  " + name + command.summary + "\n";
   }
   text += "  help   this text; help COMMAND tells all of one command\n\n";
-  text +=
-      std::string(kDates) + "\n" + kSlots + "\n" + kBetTypes + "\n" + kExitStatus + "\n" + kStreams;
+  text += std::string(kFirstStart) + "\n" + kDates + "\n" + kSlots + "\n" + kBetTypes + "\n" +
+          kExitStatus + "\n" + kStreams;
   return text;
 }
 
@@ -103,6 +137,19 @@ std::string CommandHelp(const Command& command) {
   if (Mentions(command, "--slot")) text += std::string("\n") + kSlots;
   if (Mentions(command, "TYPE")) text += std::string("\n") + kBetTypes;
   return text + "\n" + kExitStatus;
+}
+
+std::string ManualPage() {
+  std::string page =
+      ".TH QUORVANE\\-CLI 1 \"\" \"Quorvane Version.1.13\" \"User Commands\"\n"
+      ".\\\" Written by `quorvane-cli help --man` from the text of its help.\n"
+      ".SH NAME\nquorvane\\-cli \\- the Quorvane program without its window\n"
+      ".SH DESCRIPTION\n" +
+      RoffBlock(OverviewHelp()) + ".SH COMMANDS\n";
+  for (const Command& command : Commands()) {
+    page += std::string(".SS ") + command.name + "\n" + RoffBlock(CommandHelp(command));
+  }
+  return page + ".SH SEE ALSO\n.BR quorvane (1)\n";
 }
 
 std::string ReferenceMarkdown() {

@@ -17,6 +17,9 @@ std::string CommandHelp(const Command& command);
 /// The usage lines of a command, as printed after a bad argument.
 std::string UsageLines(const Command& command);
 
+/// The manual page quorvane-cli(1): the overview and every command's help, as roff.
+std::string ManualPage();
+
 /// docs/cli.md: the overview and every command's help, each as a text block.
 std::string ReferenceMarkdown();
 

@@ -4,21 +4,35 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli_args.h"
 #include "command_table.h"
+#include "app/program_folder.h"
 #include "help_text.h"
 #include "platform/memory_reuse.h"
 
 namespace {
 
-std::string ExecutableFolder(const char* argv0) {
+std::filesystem::path ExecutableFolder(const char* argv0) {
   std::error_code ec;
   auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) self = std::filesystem::absolute(argv0);
-  return self.parent_path().string();
+  return self.parent_path();
+}
+
+// Without --home: the executable's folder, or for an installed program the data folder
+// in the user's home, made here at its first use.
+bool DefaultHomeReady(const std::optional<std::filesystem::path>& home) {
+  std::error_code ec;
+  if (home && (std::filesystem::create_directories(*home, ec), !ec)) return true;
+  std::cerr << "quorvane-cli: no program folder: "
+            << (home ? home->string() + " cannot be made (" + ec.message() + ")"
+                     : std::string("HOME is not set"))
+            << ". Give one with --home DIR.\n";
+  return false;
 }
 
 bool IsHelpWord(const std::string& word) {
@@ -30,6 +44,10 @@ bool IsHelpWord(const std::string& word) {
 int Help(const std::vector<std::string>& words) {
   if (words.size() >= 2 && words[1] == "--markdown") {
     std::cout << cli::ReferenceMarkdown();
+    return 0;
+  }
+  if (words.size() >= 2 && words[1] == "--man") {
+    std::cout << cli::ManualPage();
     return 0;
   }
   if (words.size() < 2) {
@@ -77,7 +95,8 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   platform::KeepFreedMemoryForReuse();
   std::vector<std::string> words(argv + 1, argv + argc);
-  std::string home = ExecutableFolder(argv[0]);
+  const auto default_home = app::DefaultProgramFolderFor(ExecutableFolder(argv[0]));
+  std::string home = default_home ? default_home->string() : std::string();
   bool home_given = false;
   if (words.size() >= 2 && words[0] == "--home") {
     home = std::filesystem::absolute(words[1]).lexically_normal().string();
@@ -107,6 +126,7 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  if (!home_given && !DefaultHomeReady(default_home)) return 1;
   if (!HomeUsable(*command, home, home_given)) return 2;
   return Run(*command, home, std::move(words));
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/manual_opener.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 #include <algorithm>
 #include <system_error>
@@ -32,6 +33,23 @@ bool OpenManual(const std::vector<std::filesystem::path>& folders, const std::st
     return false;
   }
   return true;
+}
+
+std::filesystem::path ManualFolder(const std::filesystem::path& program_folder,
+                                   const std::filesystem::path& installed_folder) {
+  std::error_code error;
+  if (std::filesystem::is_regular_file(program_folder / kManualFileName, error)) {
+    return program_folder;
+  }
+  if (std::filesystem::is_regular_file(installed_folder / kManualFileName, error)) {
+    return installed_folder;
+  }
+  return program_folder;
+}
+
+std::filesystem::path InstalledManualFolder() {
+  const std::filesystem::path bin = QCoreApplication::applicationDirPath().toStdString();
+  return (bin.parent_path() / "share" / "quorvane").lexically_normal();
 }
 
 std::string DocumentViewer() { return QStandardPaths::findExecutable("xdg-open").toStdString(); }

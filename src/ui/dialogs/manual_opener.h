@@ -25,6 +25,15 @@ bool OpenManual(const std::filesystem::path& program_folder, const std::string& 
 /// The messages are those above.
 bool OpenManual(const std::vector<std::filesystem::path>& folders, const std::string& viewer,
                 platform::Launcher& launcher, platform::UserPrompts& prompts);
+/// Where "ヘルプ" finds the manual: the program folder when it holds Quorvane.pdf, else
+/// `installed_folder` when that does (an installed program keeps its data in the user's
+/// folder and its manual in the system's), else the program folder (which then reports
+/// the manual missing).
+std::filesystem::path ManualFolder(const std::filesystem::path& program_folder,
+                                   const std::filesystem::path& installed_folder);
+
+/// The manual's folder of an installed program: share/quorvane beside its bin/.
+std::filesystem::path InstalledManualFolder();
 
 /// The document viewer of this desktop (xdg-open found on the PATH); empty when none.
 std::string DocumentViewer();

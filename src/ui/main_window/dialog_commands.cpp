@@ -69,9 +69,11 @@ TMainForm::DialogCommands MakeDialogCommands() {
   commands.Verification = OpenVerification;
   commands.Manual = [](TMainForm& w) {
     app::Session& session = w.Session();
-    // the manual is installed beside the executable, which --home may leave elsewhere
+    // the program folder first; then beside the executable, which --home may leave
+    // elsewhere; then where an installed program keeps its manual
     const std::vector<std::filesystem::path> folders{
-        session.Store().ProgramFolder(), ToPath(QCoreApplication::applicationDirPath())};
+        session.Store().ProgramFolder(), ToPath(QCoreApplication::applicationDirPath()),
+        InstalledManualFolder()};
     OpenManual(folders, DocumentViewer(), session.TheLauncher(), w.Prompts());
   };
   return commands;

@@ -9,8 +9,10 @@
 #include <iostream>
 
 #include "application_setup.h"
+#include "app/program_folder.h"
 #include "desktop_program.h"
 #include "dialog_commands.h"
+#include "first_start.h"
 #include "platform/memory_reuse.h"
 
 namespace {
@@ -31,20 +33,28 @@ int main(int argc, char** argv) {
   ui::PrepareApplication(application);
 
   QString error;
-  const auto options =
-      ui::ParseStartOptions(QApplication::arguments().mid(1), ExecutableFolder(argv[0]), error);
+  // an installed program keeps its data in the user's data folder, made at its first start
+  const auto home = app::DefaultProgramFolderFor(ExecutableFolder(argv[0]));
+  const auto options = ui::ParseStartOptions(QApplication::arguments().mid(1),
+                                             home.value_or(std::filesystem::path()), error);
   if (!options) {
     std::cerr << "quorvane: " << error.toStdString()
               << "\nusage: quorvane [--home DIR] [--day yyyy年mm月dd日]\n";
     return 2;
   }
   std::error_code ec;
+  if (options->home.empty() || (std::filesystem::create_directories(options->home, ec), ec)) {
+    std::cerr << "quorvane: no program folder"
+              << (options->home.empty() ? ": HOME is not set" : " " + options->home.string())
+              << "; give one with --home DIR\n";
+    return 1;
+  }
   std::filesystem::current_path(options->home, ec);  // the program folder is the current one
 
   ui::QtPrompts prompts;
-  auto program = ui::DesktopProgram::Start(options->home, prompts, ui::MakeDialogCommands());
+  auto program = ui::StartShown(options->home, prompts, ui::MakeDialogCommands(),
+                                ui::SampleOfferFromEnvironment());
   if (!program) return 1;
-  program->Window().show();
   if (!options->day.empty()) program->Window().ChooseDate(options->day);
   return QApplication::exec();
 }

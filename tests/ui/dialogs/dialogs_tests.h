@@ -39,6 +39,8 @@ class SmallDialogsTest : public QObject {
   void viewerThatDoesNotStartIsReported();
   void manualIsFoundInTheFirstFolderThatHoldsIt_data();
   void manualIsFoundInTheFirstFolderThatHoldsIt();
+  void manualOfAnInstalledProgram_data();
+  void manualOfAnInstalledProgram();
   void folderChoiceWritesOnOkOnly_data();
   void folderChoiceWritesOnOkOnly();
   void settingsScreenshot();

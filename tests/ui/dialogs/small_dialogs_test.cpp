@@ -123,6 +123,40 @@ void SmallDialogsTest::manualIsFoundInTheFirstFolderThatHoldsIt() {
   QCOMPARE(prompts.beeps, 0);
 }
 
+void SmallDialogsTest::manualOfAnInstalledProgram_data() {
+  QTest::addColumn<bool>("beside");     // Quorvane.pdf in the program folder
+  QTest::addColumn<bool>("installed");  // Quorvane.pdf in the installation's folder
+  QTest::addColumn<QString>("opened");  // the folder whose manual opens; empty: missing
+  QTest::newRow("beside the program wins") << true << true << "home";
+  QTest::newRow("installed only") << false << true << "share";
+  QTest::newRow("beside only") << true << false << "home";
+  QTest::newRow("neither") << false << false << QString();
+}
+
+void SmallDialogsTest::manualOfAnInstalledProgram() {
+  QFETCH(bool, beside);
+  QFETCH(bool, installed);
+  QFETCH(QString, opened);
+  QTemporaryDir dir;
+  for (const auto& [folder, has] : {std::pair{"home", beside}, std::pair{"share", installed}}) {
+    QVERIFY(QDir(dir.path()).mkpath(folder));
+    QFile pdf(dir.path() + "/" + folder + "/Quorvane.pdf");
+    if (has) QVERIFY(pdf.open(QIODevice::WriteOnly));
+  }
+  const std::filesystem::path root = dir.path().toStdString();
+  RecordingLauncher launcher;
+  uitest::ScriptedPrompts prompts;
+  const bool shown = ui::OpenManual(ui::ManualFolder(root / "home", root / "share"),
+                                    "/usr/bin/xdg-open", launcher, prompts);
+  QCOMPARE(shown, !opened.isEmpty());
+  if (shown) {
+    QCOMPARE(launcher.parameters,
+             std::vector<std::string>{(root / opened.toStdString() / "Quorvane.pdf").string()});
+  } else {
+    QCOMPARE(prompts.informs, QStringList(QString::fromUtf8(kMissingManual)));
+  }
+}
+
 void SmallDialogsTest::folderChoiceWritesOnOkOnly_data() {
   QTest::addColumn<int>("choice");
   QTest::addColumn<QString>("key");
