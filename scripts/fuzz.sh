@@ -6,6 +6,7 @@
 # Usage: scripts/fuzz.sh [SECONDS] [NAME…]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/ccache-env.sh
 scripts/install-fuzz-deps.sh
 seconds=${1:-30}
 shift || true

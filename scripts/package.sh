@@ -4,6 +4,7 @@
 # desktop-file-validate.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/ccache-env.sh
 scripts/install-deps.sh
 scripts/install-packages.sh debhelper dpkg-dev fakeroot lintian desktop-file-utils
 

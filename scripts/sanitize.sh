@@ -5,6 +5,7 @@
 # for the life of the process, which LeakSanitizer would report as leaks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/ccache-env.sh
 scripts/install-fuzz-deps.sh
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi

@@ -84,7 +84,12 @@ auto CaseNameOf(Members... members) {
 struct PrintedCaseName {
   template <class Param>
   std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
-    return CaseName(info.index, ::testing::PrintToString(info.param));
+    // an enum without a printer would print as the bytes of its object
+    if constexpr (std::is_enum_v<Param>) {
+      return CaseName(info.index, info.param);
+    } else {
+      return CaseName(info.index, ::testing::PrintToString(info.param));
+    }
   }
 };
 
