@@ -1,7 +1,7 @@
 #include "store/comb_slots.h"
 
 #include <array>
-#include <vector>
+#include <stdexcept>
 
 #include "codes/cp932.h"
 #include "codes/layouts/odds_layout.h"
@@ -32,33 +32,43 @@ const std::array<SlotKind, 5> kSlotKinds{{
 
 std::string TwoDigits(int n) { return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)}; }
 
-// The combination numbers of every slot in order, as the record writes them ("0102").
-std::vector<std::string> SlotNumbers(int horses, bool ordered) {
-  std::vector<std::string> numbers;
+// The combination numbers of every slot in order, one after another as the record writes
+// them ("0102" "0103" …), so a record's entries are checked against them in one pass.
+std::string SlotNumbers(int horses, bool ordered) {
+  std::string numbers;
   for (int a = 1; a <= 18; ++a) {
     for (int b = ordered ? 1 : a + 1; b <= 18; ++b) {
       if (b == a) continue;
       if (horses == 2) {
-        numbers.push_back(TwoDigits(a) + TwoDigits(b));
+        numbers += TwoDigits(a) + TwoDigits(b);
         continue;
       }
       for (int c = ordered ? 1 : b + 1; c <= 18; ++c) {
-        if (c != a && c != b) numbers.push_back(TwoDigits(a) + TwoDigits(b) + TwoDigits(c));
+        if (c != a && c != b) numbers += TwoDigits(a) + TwoDigits(b) + TwoDigits(c);
       }
     }
   }
   return numbers;
 }
 
-const std::vector<std::string>& SlotNumbersOf(const SlotKind& kind) {
-  static const std::array<std::vector<std::string>, 5> kNumbers = [] {
-    std::array<std::vector<std::string>, 5> all;
+const std::string& SlotNumbersOf(const SlotKind& kind) {
+  static const std::array<std::string, 5> kNumbers = [] {
+    std::array<std::string, 5> all;
     for (std::size_t k = 0; k < kSlotKinds.size(); ++k) {
       all[k] = SlotNumbers(kSlotKinds[k].horses, kSlotKinds[k].ordered);
     }
     return all;
   }();
-  return kNumbers[static_cast<std::size_t>(&kind - kSlotKinds.data())];
+  return kNumbers.at(static_cast<std::size_t>(&kind - kSlotKinds.data()));
+}
+
+// A byte loop the compiler keeps inline: a call to memcmp for four or six bytes costs
+// more than the compare, and every entry of a day's odds is checked at every day load.
+bool SameBytes(const char* a, const char* b, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
 }
 
 bool Unfilled(std::string_view number) {
@@ -77,12 +87,23 @@ std::optional<CombinationSlotMismatch> FindCombinationSlotMismatch(std::string_v
     const int width = kind.horses * 2;
     const std::size_t end = static_cast<std::size_t>(run.start - 1 + run.entry_length * run.count);
     if (record.size() < end) return std::nullopt;
-    const std::vector<std::string>& expected = SlotNumbersOf(kind);
-    for (int i = 1; i <= run.count; ++i) {
-      const std::string_view number = codes::Field(record, run.start + run.entry_length * (i - 1), width);
-      if (Unfilled(number) || number == expected[static_cast<std::size_t>(i - 1)]) continue;
+    // Every day load checks every entry of the day's odds, so the common case (the entry
+    // holds its slot's number) is one compare of a few bytes.
+    const std::string& expected = SlotNumbersOf(kind);
+    const auto step = static_cast<std::size_t>(run.entry_length);
+    const auto w = static_cast<std::size_t>(width);
+    if (expected.size() != w * static_cast<std::size_t>(run.count)) {
+      throw std::logic_error("combination slots: the layout and the numbering disagree");
+    }
+    // (the record was checked above to hold every entry)
+    const char* entry = record.data() + (run.start - 1);
+    const char* want = expected.data();
+    for (int i = 1; i <= run.count; ++i, entry += step, want += w) {
+      if (SameBytes(entry, want, w)) continue;
+      const std::string_view number(entry, w);
+      if (Unfilled(number)) continue;
       return CombinationSlotMismatch{kind.name, i, codes::PrintableAscii(number),
-                                     expected[static_cast<std::size_t>(i - 1)]};
+                                     std::string(want, w)};
     }
     return std::nullopt;
   }

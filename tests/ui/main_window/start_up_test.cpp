@@ -194,6 +194,19 @@ void StartUpTest::theSettingsDialogOKedStoresAStakeOf50As100() {
   uitest::ResetSettings();
 }
 
+// In the pull dialog: pull from 2024/05/01, wait for the end, which must be a complete
+// pull, and close the dialog.
+static void PullFromMay1stToTheEnd(QDialog& dialog) {
+  auto& form = dynamic_cast<ui::TGetDataForm&>(dialog);
+  form.findChild<QDateEdit*>(QStringLiteral("StartDate"))->setDate(QDate(2024, 5, 1));
+  QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("StartButton")), Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(form.pull().phase() == jvlink::StoredPull::Phase::kIdle &&
+                               form.pull().outcome() != jvlink::StoredPull::Outcome::kNone,
+                           60000);
+  QCOMPARE(form.pull().outcome(), jvlink::StoredPull::Outcome::kCompleted);
+  form.reject();
+}
+
 void StartUpTest::aPullThroughTheDialogFillsTheDateList() {
   uitest::TempFolder home;
   samplefeed::WriteFeed({home.path() / "feed", 20240504, 2, 1, false});
@@ -201,16 +214,7 @@ void StartUpTest::aPullThroughTheDialogFillsTheDateList() {
   program->Window().show();
   auto* dates = program->Window().findChild<QComboBox*>(QStringLiteral("DateCombo"));
   QCOMPARE(dates->count(), 0);
-  WithModalDialog(Action(program->Window(), "JVDataButton"), [](QDialog& dialog) {
-    auto& form = dynamic_cast<ui::TGetDataForm&>(dialog);
-    form.findChild<QDateEdit*>(QStringLiteral("StartDate"))->setDate(QDate(2024, 5, 1));
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("StartButton")), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(form.pull().phase() == jvlink::StoredPull::Phase::kIdle &&
-                                 form.pull().outcome() != jvlink::StoredPull::Outcome::kNone,
-                             60000);
-    QCOMPARE(form.pull().outcome(), jvlink::StoredPull::Outcome::kCompleted);
-    form.reject();
-  });
+  WithModalDialog(Action(program->Window(), "JVDataButton"), PullFromMay1stToTheEnd);
   // closing the dialog built the date list again: the two pulled days
   QCOMPARE(dates->count(), 2);
   QCOMPARE(dates->itemText(0), QStringLiteral("2024年05月05日"));
@@ -233,16 +237,7 @@ void StartUpTest::withAHostChosenThePullGoesThroughItWithoutAFeedFolder() {
   program->Window().show();
   QVERIFY(script_.informs.empty());  // JVInit went through the host
   auto* dates = program->Window().findChild<QComboBox*>(QStringLiteral("DateCombo"));
-  WithModalDialog(Action(program->Window(), "JVDataButton"), [](QDialog& dialog) {
-    auto& form = dynamic_cast<ui::TGetDataForm&>(dialog);
-    form.findChild<QDateEdit*>(QStringLiteral("StartDate"))->setDate(QDate(2024, 5, 1));
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("StartButton")), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(form.pull().phase() == jvlink::StoredPull::Phase::kIdle &&
-                                 form.pull().outcome() != jvlink::StoredPull::Outcome::kNone,
-                             60000);
-    QCOMPARE(form.pull().outcome(), jvlink::StoredPull::Outcome::kCompleted);
-    form.reject();
-  });
+  WithModalDialog(Action(program->Window(), "JVDataButton"), PullFromMay1stToTheEnd);
   QCOMPARE(dates->count(), 2);
   QCOMPARE(dates->itemText(0), QStringLiteral("2024年05月05日"));
 }
