@@ -102,6 +102,25 @@ TEST_P(CombSlotsTest, OneWrongNumberInTheLastSlotIsFound) {
   EXPECT_EQ(mismatch->found, slots.front().first);
 }
 
+// An entry is compared whole: a number wrong only in its last horse, or blank in part,
+// is a filled entry out of its slot.
+TEST_P(CombSlotsTest, AnEntryWrongInAnyOfItsBytesIsFound) {
+  const KindCase& k = GetParam();
+  const std::string right = Slots(k, 18)[5].first;
+  std::string last_horse = right;
+  last_horse.replace(last_horse.size() - 2, 2, "18");
+  const std::string half_blank = std::string(2, ' ') + right.substr(2);
+  const std::string half_zeros = right.substr(0, 2) + std::string(right.size() - 2, '0');
+  for (const std::string& wrong : {last_horse, half_blank, half_zeros}) {
+    std::string r = Record(k);
+    PutNumberAt(r, k, 5, wrong);
+    const auto mismatch = FindCombinationSlotMismatch(r);
+    ASSERT_TRUE(mismatch.has_value()) << wrong;
+    EXPECT_EQ(mismatch->entry, 6) << wrong;
+    EXPECT_EQ(mismatch->found, wrong);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, CombSlotsTest, ::testing::ValuesIn(kKinds),
                          [](const auto& info) { return std::string(info.param.id); });
 
