@@ -9,6 +9,10 @@
 // stand-in control (`wine …/quorvane-jvlink-host.exe` in a prefix with the stand-in
 // registered, for instance). QUORVANE_READ_AHEAD sets how many records one read frame
 // asks for (default 512).
+//
+// With such a command, the host is also run on its own with --read-all, which reads the
+// same stream through the control with no program attached: the least time any pull
+// through that host can take, so the host's own share shows apart from the control's.
 
 #include <algorithm>
 #include <chrono>
@@ -98,6 +102,29 @@ PullTime PullOnce(jvlink::JVLink& link, const fs::path& home) {
   return {seconds, c.filed + c.skipped + c.bad};
 }
 
+// The best time of `command --read-all` over the feed, from the line it says; 0 when
+// it fails.
+double ControlAloneSeconds(const std::string& command, const fs::path& feed) {
+  setenv("QUORVANE_NOW", kNowText, 1);
+  setenv("QUORVANE_STANDIN_FEED", feed.c_str(), 1);
+  const std::string line = command + " --read-all RACE " + platform::StampOf(kStart) + " 2>&1";
+  double best = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    FILE* pipe = popen(line.c_str(), "r");
+    if (pipe == nullptr) return 0;
+    std::string said;
+    for (char chunk[256]; std::fgets(chunk, sizeof chunk, pipe) != nullptr;) said += chunk;
+    if (pclose(pipe) != 0) {
+      std::fprintf(stderr, "%s", said.c_str());
+      return 0;
+    }
+    const std::size_t in = said.find(" files in ");
+    const double seconds = in == std::string::npos ? 0 : std::atof(said.c_str() + in + 10);
+    if (seconds > 0 && (best == 0 || seconds < best)) best = seconds;
+  }
+  return best;
+}
+
 std::map<std::string, std::string> DataFiles(const fs::path& home) {
   std::map<std::string, std::string> files;
   for (const auto& e : fs::directory_iterator(home / "Data")) {
@@ -147,6 +174,9 @@ int main() {
     fs::remove_all(a);
     fs::remove_all(b);
   }
+  const char* given = std::getenv("QUORVANE_JVLINK_HOST_COMMAND");
+  const bool own_command = given && *given;
+  const double alone = own_command ? ControlAloneSeconds(HostCommand(feed), feed) : 0;
   fs::remove_all(root);
 
   const double direct_rate = static_cast<double>(best_direct.records) / best_direct.seconds;
@@ -159,5 +189,16 @@ int main() {
   std::printf("ratio host/feed time: %.2fx (within 2x: %s)\n", best_hosted.seconds / best_direct.seconds,
               best_hosted.seconds <= 2 * best_direct.seconds ? "yes" : "NO");
   std::printf("record files of both paths identical: %s\n", same_files ? "yes" : "NO");
+  if (own_command) {
+    if (alone > 0) {
+      std::printf("the control alone, read inside the host with no program: %.3f s (%.2fx the "
+                  "feed folder's pull)\n",
+                  alone, alone / best_direct.seconds);
+      std::printf("the host's own share (pull through host less the control alone): %.3f s\n",
+                  best_hosted.seconds - alone);
+    } else {
+      std::printf("the control alone: the host's --read-all failed\n");
+    }
+  }
   return same_files ? 0 : 1;
 }

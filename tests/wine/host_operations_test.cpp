@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "jvlink/feed_jv_link.h"
 #include "jvlink/hosted_jv_link.h"
+#include "platform/clock.h"
 #include "support/temp_dir.h"
 #include "wine_rig.h"
 
@@ -165,6 +167,7 @@ TEST_F(HostOperationsTest, CommandLineMistakesAreRefusedAndCheckFindsTheControl)
       {"--listen 0 --token-file '" + (dir_.path() / "none").string() + "'", 2,
        "cannot read the token file"},
       {"--frobnicate", 2, "unknown or incomplete argument"},
+      {"--read-all RACE", 2, "unknown or incomplete argument"},
   };
   for (const Case& c : cases) {
     const fs::path log = dir_.path() / "log";
@@ -175,6 +178,37 @@ TEST_F(HostOperationsTest, CommandLineMistakesAreRefusedAndCheckFindsTheControl)
     EXPECT_NE(testsupport::ReadFileBytes(log).find(c.said), std::string::npos)
         << c.words << ": " << testsupport::ReadFileBytes(log);
   }
+}
+
+// --read-all reads the stream through the control alone: the records and bytes the
+// feed folder gives for the same open, and says so.
+TEST_F(HostOperationsTest, ReadAllReadsThroughTheControlWhatTheFeedFolderGives) {
+  platform::LocalTime now;
+  ASSERT_TRUE(platform::ParseLocalTime("2024/05/20 09:00:00", now));
+  platform::FixedClock clock(now);
+  jvlink::FeedJVLink direct(Feed(), clock);
+  ASSERT_EQ(direct.JVInit(kSid), 0);
+  int readcount = 0, downloadcount = 0;
+  std::string stamp, buff, filename;
+  ASSERT_EQ(direct.JVOpen("RACE", kFrom, 1, readcount, downloadcount, stamp), 0);
+  for (int status = 0; status >= 0 && status < downloadcount;) status = direct.JVStatus();
+  long long records = 0, bytes = 0;
+  for (int result; (result = direct.JVRead(buff, 100000, filename)) != 0;) {
+    ASSERT_GE(result, -1);
+    if (result > 0) ++records, bytes += result;
+  }
+  ASSERT_GT(records, 0);
+
+  const fs::path log = dir_.path() / "log";
+  const std::string command = std::string("wine ") + QUORVANE_HOST_EXE + " --read-all RACE " +
+                              kFrom + " </dev/null >'" + log.string() + "' 2>&1";
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+  const std::string said = "read " + std::to_string(records) + " records (" +
+                           std::to_string(bytes) + " bytes) of " + std::to_string(readcount) +
+                           " files in ";
+  EXPECT_NE(testsupport::ReadFileBytes(log).find(said), std::string::npos)
+      << said << "\n" << testsupport::ReadFileBytes(log);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "host/handle_channels.h"
 #include "host/host_options.h"
 #include "host/host_service.h"
+#include "host/read_all.h"
 #include "host/read_ahead_link.h"
 #include "host/tcp_service.h"
 
@@ -110,6 +111,8 @@ int Serve(const HostOptions& options) {
     ApartmentQueue queue;
     if (options.check) {
       status = Check(link);
+    } else if (!options.read_dataspec.empty()) {
+      status = ReadAll(link, options.read_dataspec, options.read_fromtime);
     } else if (options.listen) {
       status = ServeListening(options, queue, ahead);
     } else {

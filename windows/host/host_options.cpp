@@ -10,7 +10,10 @@ const char kHostUsage[] =
     "usage: quorvane-jvlink-host.exe                 serve on standard input/output\n"
     "       quorvane-jvlink-host.exe --listen [ADDRESS:]PORT --token-file FILE\n"
     "                                                serve one TCP client at a time\n"
-    "       quorvane-jvlink-host.exe --check         create the control and name its operations\n";
+    "       quorvane-jvlink-host.exe --check         create the control and name its operations\n"
+    "       quorvane-jvlink-host.exe --read-all DATASPEC FROMTIME\n"
+    "                                                read a stream through the control alone\n"
+    "                                                and say how fast\n";
 
 namespace {
 
@@ -39,6 +42,9 @@ bool ParseHostOptions(const std::vector<std::wstring>& args, HostOptions& option
       options.help = true;
     } else if (arg == L"--check") {
       options.check = true;
+    } else if (arg == L"--read-all" && i + 2 < args.size()) {
+      options.read_dataspec = Cp932FromWide(args[++i]);
+      options.read_fromtime = Cp932FromWide(args[++i]);
     } else if (arg == L"--listen" && has_value) {
       if (!SetListen(Cp932FromWide(args[++i]), options, error)) return false;
     } else if (arg == L"--token-file" && has_value) {

@@ -12,6 +12,9 @@ struct HostOptions {
   std::string port;
   std::wstring token_file;
   bool check = false;  ///< --check: create the control, name its operations, end
+  /// --read-all DATASPEC FROMTIME: read a stream through the control alone, say how fast
+  std::string read_dataspec;
+  std::string read_fromtime;
   bool help = false;
 };
 
