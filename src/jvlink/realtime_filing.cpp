@@ -90,10 +90,7 @@ RecordFate FileRealtimeRecord(std::string_view record, RealtimeLoop loop, store:
   if (!WellFormed(record, *rule)) return RecordFate::kBad;
   if (!MeetsConditions(record, *rule)) return RecordFate::kSkipped;
   // Combination odds are read by slot: entries standing elsewhere would be misread.
-  if (const auto mismatch = store::FindCombinationSlotMismatch(record)) {
-    store.AppendErrorLog(store::CombinationFaultLogText(record, *mismatch));
-    return RecordFate::kBad;
-  }
+  if (!store::CombinationsInSlots(record, store)) return RecordFate::kBad;
   // A name the store refuses (date, race or horse not digits) is dropped and logged there.
   const bool named = store::DayPrefixOfRecord(record).has_value();
   const bool filed = File(record, *rule, store, files);

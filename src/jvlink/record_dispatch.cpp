@@ -148,15 +148,6 @@ bool KeySound(std::string_view record, const KindRule& kind, store::KeyCheck che
   return !fault;
 }
 
-// Combination odds are read by slot: a record whose entries stand elsewhere is dropped
-// with a line in the error log rather than read as other combinations' odds.
-bool CombinationsInSlots(std::string_view record, store::RecordStore& store) {
-  const std::optional<store::CombinationSlotMismatch> mismatch =
-      store::FindCombinationSlotMismatch(record);
-  if (mismatch) store.AppendErrorLog(store::CombinationFaultLogText(record, *mismatch));
-  return !mismatch;
-}
-
 bool MeetsConditions(std::string_view record, const KindRule& kind, const PullFilter& filter) {
   return std::all_of(std::begin(kConditionTests), std::end(kConditionTests),
                      [&](const ConditionTest& test) {
@@ -223,7 +214,8 @@ DispatchResult DispatchRecord(std::string_view record, std::string_view filename
   if (!KeySound(record, *kind, store::KeyCheck::kDayAndVenue, store)) return {RecordFate::kBad, {}};
   if (!MeetsConditions(record, *kind, filter)) return {RecordFate::kSkipped, {}};
   if (!KeySound(record, *kind, store::KeyCheck::kRace, store)) return {RecordFate::kBad, {}};
-  if (!CombinationsInSlots(record, store)) return {RecordFate::kBad, {}};
+  // Combination odds are read by slot: entries standing elsewhere would be misread.
+  if (!store::CombinationsInSlots(record, store)) return {RecordFate::kBad, {}};
   if (!File(record, *kind, store, files)) return {RecordFate::kSkipped, {}};
   return {RecordFate::kFiled, Label(record, filename, index)};
 }

@@ -9,6 +9,7 @@
 #include "codes/layouts/odds_layout.h"
 #include "codes/message_text.h"
 #include "codes/record_field.h"
+#include "store/record_store.h"
 
 namespace store {
 namespace {
@@ -134,6 +135,12 @@ std::string CombinationFaultLogText(std::string_view record, const CombinationSl
                           "番目が" + mismatch.expected + "でなく" + mismatch.found;
   return codes::Sj("組番が並びと合わないオッズレコードを破棄しました（" + why + "）：") + codes::PrintableAscii(codes::Field(record, 1, 2)) +
          " " + codes::PrintableAscii(codes::Field(record, codes::header_layout::kRaceKey));
+}
+
+bool CombinationsInSlots(std::string_view record, RecordStore& store) {
+  const std::optional<CombinationSlotMismatch> mismatch = FindCombinationSlotMismatch(record);
+  if (mismatch) store.AppendErrorLog(CombinationFaultLogText(record, *mismatch));
+  return !mismatch;
 }
 
 }  // namespace store

@@ -6,6 +6,8 @@
 
 namespace store {
 
+class RecordStore;
+
 /// The combination odds records O2 … O6 keep every combination of a full field of 18 in
 /// a fixed slot (馬連 1-2 first, then 1-3 …), whatever the race's number of runners, and
 /// the odds are read by slot. An entry whose combination number is blank (or all zeros)
@@ -26,5 +28,10 @@ std::optional<CombinationSlotMismatch> FindCombinationSlotMismatch(std::string_v
 
 /// The error-log text (Shift-JIS) for a combination odds record dropped for `mismatch`.
 std::string CombinationFaultLogText(std::string_view record, const CombinationSlotMismatch& mismatch);
+
+/// True when every filled entry stands in its slot. Otherwise the record is to be dropped
+/// rather than filed, and the error log of `store` gets a line naming it: the pull and the
+/// real-time fetches file through this.
+bool CombinationsInSlots(std::string_view record, RecordStore& store);
 
 }  // namespace store
