@@ -10,14 +10,13 @@ namespace {
 constexpr int kAheadRecords = 512;
 constexpr std::size_t kAheadBytes = 1024 * 1024;
 
-// True for the answer to a JVRead whose last result is a record or a file switch: the
+// True for the answer to a JVRead whose last result the stream goes on from: the
 // program will ask for more.
-bool ReadGoesOn(const std::string& request, const std::string& answer) {
+bool AnswerGoesOn(const std::string& request, const std::string& answer) {
   if (request.empty() || request[0] != static_cast<char>(jvlink::FrameCode::kRead)) return false;
   try {
     jvlink::FrameReader frame(answer);
-    const std::int32_t result = frame.Int();
-    return result > 0 || result == -1;
+    return ReadAheadLink::GoesOn(frame.Int());
   } catch (const jvlink::ProtocolError&) {
     return false;
   }
@@ -49,7 +48,7 @@ bool ServeConnection(jvlink::ByteChannel& channel, ApartmentQueue& queue, ReadAh
       operated = true;
     }
     // The next batch is read from the control while this answer goes out, not after.
-    if (!refuse && ReadGoesOn(body, answer)) {
+    if (!refuse && AnswerGoesOn(body, answer)) {
       queue.Post([&link] { link.ReadAhead(kAheadRecords, kAheadBytes); });
     }
     if (!jvlink::WriteFrame(channel, answer)) {

@@ -24,6 +24,8 @@ class ReadAheadLink : public jvlink::JVLink {
   /// or waits for a download.
   void ReadAhead(int records, std::size_t bytes);
   std::size_t Waiting() const { return ahead_.size(); }
+  /// True for a result the stream goes on from: a record or a file switch.
+  static bool GoesOn(int result) { return result > 0 || result == -1; }
 
   int JVInit(const std::string& sid) override { return control_.JVInit(sid); }
   int JVSetUIProperties() override { return control_.JVSetUIProperties(); }
@@ -36,8 +38,6 @@ class ReadAheadLink : public jvlink::JVLink {
   int JVClose() override;
 
  private:
-  static bool GoesOn(int result) { return result > 0 || result == -1; }
-
   jvlink::JVLink& control_;
   std::deque<jvlink::ReadEntry> ahead_;
   int size_ = 100000;       ///< the buffer size of the program's last JVRead
