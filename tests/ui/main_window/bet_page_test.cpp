@@ -36,9 +36,7 @@ class BetPageTest : public QObject {
   app::Session& Session() { return program_->Session(); }
   template <class T>
   T* Find(const char* name) {
-    T* child = Window().findChild<T*>(QString::fromLatin1(name));
-    if (!child) qFatal("no child %s", name);
-    return child;
+    return uitest::Child<T>(Window(), name);
   }
   QTableView* Grid(const char* name) { return Find<QTableView>(name); }
   QString Cell(QTableView* grid, int row, int col) {

@@ -33,9 +33,7 @@ class MainWindowTest : public QObject {
   ui::TMainForm& Window() { return program_->Window(); }
   template <class T>
   T* Find(const char* name) {
-    T* child = Window().findChild<T*>(QString::fromLatin1(name));
-    if (!child) qFatal("no child %s", name);
-    return child;
+    return uitest::Child<T>(Window(), name);
   }
   QString LabelText(const char* name) { return Find<QLabel>(name)->text(); }
 

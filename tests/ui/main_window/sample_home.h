@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <filesystem>
 #include <string>
@@ -46,5 +47,13 @@ struct Reference {
 
 /// Shift-JIS as the screen shows it.
 QString Text(const std::string& sjis);
+
+/// The child of `parent` named `name`; a missing one ends the test program.
+template <class T>
+T* Child(const QObject& parent, const char* name) {
+  T* child = parent.findChild<T*>(QString::fromLatin1(name));
+  if (!child) qFatal("no child %s", name);
+  return child;
+}
 
 }  // namespace uitest

@@ -64,9 +64,7 @@ class WindowFitTest : public QObject {
   app::Session& Session() { return program_->Session(); }
   template <class T>
   T* Find(const char* name) {
-    T* child = Window().findChild<T*>(QString::fromLatin1(name));
-    if (!child) qFatal("no child %s", name);
-    return child;
+    return uitest::Child<T>(Window(), name);
   }
   // The program as a user starts it on the first day of the sample feed, 10:40 that
   // morning, with that day picked.
