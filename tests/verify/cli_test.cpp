@@ -144,14 +144,20 @@ TEST(ExportCommand, RefusesBadArguments) {
   EXPECT_EQ(RunCli(home, "export --to 20241231 --yes").status, 2);
 }
 
+// Nine days of sample feed from Saturday 4 May 2024, pulled with final odds.
+void PullSampleWeek(const testsupport::TempDir& home) {
+  const std::string feed = home.str() + "/feed";
+  ASSERT_EQ(RunCli(home, "feed --out '" + feed + "' --from 20240504 --days 9").status, 0);
+  const CliRun run =
+      RunCli(home, "pull --feed '" + feed + "' --from \"2024/05/01 00:00:00\" --final-odds");
+  ASSERT_EQ(run.status, 0) << run.err;
+}
+
 // A pulled week exported by the command, then read back by stats.
 TEST(ExportCommand, ExportsAPulledWeekAndStatsReadsItBack) {
   testsupport::TempDir home;
-  const std::string feed = home.str() + "/feed";
-  ASSERT_EQ(RunCli(home, "feed --out '" + feed + "' --from 20240504 --days 9").status, 0);
-  CliRun run =
-      RunCli(home, "pull --feed '" + feed + "' --from \"2024/05/01 00:00:00\" --final-odds");
-  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_NO_FATAL_FAILURE(PullSampleWeek(home));
+  CliRun run;
   run = RunCli(home, "export --from 20240504 --to 20240512 --logic B --yes --jobs 2");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("/4] 2024年05月04日\n"), std::string::npos) << run.err;
@@ -177,11 +183,8 @@ TEST(ExportCommand, ExportsAPulledWeekAndStatsReadsItBack) {
 // the first day, a whole one, takes longer than the three after it, which do not load.
 TEST(ExportCommand, ReportsTheDaysInDateOrder) {
   testsupport::TempDir home;
-  const std::string feed = home.str() + "/feed";
-  ASSERT_EQ(RunCli(home, "feed --out '" + feed + "' --from 20240504 --days 9").status, 0);
-  CliRun run =
-      RunCli(home, "pull --feed '" + feed + "' --from \"2024/05/01 00:00:00\" --final-odds");
-  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_NO_FATAL_FAILURE(PullSampleWeek(home));
+  CliRun run;
   for (const char* day : {"2024年05月05日", "2024年05月11日", "2024年05月12日"}) {
     const fs::path ra = home.path() / "home" / "Data" / (std::string(day) + ".jvRA");
     testsupport::WriteFileBytes(ra, testsupport::ReadFileBytes(ra) + "RA7short\r\n");
